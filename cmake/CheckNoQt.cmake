@@ -1,0 +1,12 @@
+# Fails when any file under DIR includes a Qt header.
+file(GLOB_RECURSE files ${DIR}/*.h ${DIR}/*.cpp)
+set(bad "")
+foreach(f ${files})
+  file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q|qt)")
+  if(lines)
+    list(APPEND bad "${f}: ${lines}")
+  endif()
+endforeach()
+if(bad)
+  message(FATAL_ERROR "The core includes Qt:\n${bad}")
+endif()

@@ -1,0 +1,10 @@
+#include "app/SystemNumberFormat.h"
+
+namespace tf {
+
+TSystemNumberFormat& SystemNumberFormat() {
+  static TSystemNumberFormat format;
+  return format;
+}
+
+}  // namespace tf
