@@ -1,6 +1,9 @@
 #include "app/Formats.h"
 
 #include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
 
 namespace tf {
 namespace {
@@ -25,6 +28,62 @@ std::string Slice(const std::string& text, std::size_t from, std::size_t count) 
   return from < text.size() ? text.substr(from, count) : std::string();
 }
 
+std::string WithoutChar(const std::string& text, char dropped) {
+  std::string result;
+  for (char c : text) {
+    if (c != dropped) result += c;
+  }
+  return result;
+}
+
+std::string Replaced(std::string text, char from, char to) {
+  for (char& c : text) {
+    if (c == from) c = to;
+  }
+  return text;
+}
+
+// Settles which of comma and point is the decimal mark, then keeps only the
+// digits, points and minus signs.
+std::string CleanAmountText(const std::string& text) {
+  std::string work = text;
+  const std::size_t comma = work.find(',');
+  if (comma != std::string::npos) {
+    const std::size_t point = work.find('.');
+    if (point == std::string::npos) {
+      work = Replaced(work, ',', '.');
+    } else if (point < comma) {
+      work = Replaced(WithoutChar(work, '.'), ',', '.');
+    } else {
+      work = WithoutChar(work, ',');
+    }
+  }
+  std::string kept;
+  for (char c : work) {
+    if (std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == '-') kept += c;
+  }
+  return kept;
+}
+
+// Rounding to a whole number that does not depend on the FPU's mode.
+double RoundHalfEven(double value) {
+  const double floor = std::floor(value);
+  const double diff = value - floor;
+  if (diff < 0.5) return floor;
+  if (diff > 0.5) return floor + 1;
+  return std::fmod(floor, 2.0) == 0 ? floor : floor + 1;
+}
+
+// 15 percent of a whole magnitude, halves to even; exact where it fits.
+double Tolerance(double magnitude) {
+  if (!(magnitude < 1e15)) return RoundHalfEven(magnitude * 0.15);
+  const std::int64_t scaled = static_cast<std::int64_t>(magnitude) * 15;
+  std::int64_t whole = scaled / 100;
+  const std::int64_t rest = scaled % 100;
+  if (rest > 50 || (rest == 50 && whole % 2 != 0)) ++whole;
+  return static_cast<double>(whole);
+}
+
 }  // namespace
 
 std::string FormatDisplayDate(TDateTime date) {
@@ -43,6 +102,39 @@ TDateTime ParseStatementDate(const std::string& text) {
   TDateTime result = 0;
   if (!TryEncodeDate(WholeNumberOr0(yearText), month, WholeNumberOr0(dayText), result)) return 0;
   return result;
+}
+
+double ParseAmount(const std::string& text, double defaultAmount) {
+  const std::string clean = CleanAmountText(text);
+  const char* end = clean.data() + clean.size();
+  double value = 0;
+  const auto [stop, error] = std::from_chars(clean.data(), end, value, std::chars_format::fixed);
+  return clean.empty() || error != std::errc() || stop != end ? defaultAmount : value;
+}
+
+TCurrency ParseAmountCurrency(const std::string& text, TCurrency defaultAmount) {
+  TCurrency value;
+  return TryTextToCurrency(CleanAmountText(text), value) ? value : defaultAmount;
+}
+
+bool SameMonth(TDateTime a, TDateTime b) {
+  int yearA, monthA, dayA, yearB, monthB, dayB;
+  DecodeDate(a, yearA, monthA, dayA);
+  DecodeDate(b, yearB, monthB, dayB);
+  return yearA == yearB && monthA == monthB;
+}
+
+bool DateInRange(TDateTime date, TDateTime from, TDateTime to) {
+  const TDateTime day = DateOf(date);
+  return DateOf(from) <= day && day <= DateOf(to);
+}
+
+bool AmountsClose(double reference, double candidate) {
+  const double magnitude = std::fabs(RoundHalfEven(reference));
+  if (!(magnitude > 0)) return false;
+  const double tolerance = Tolerance(magnitude);
+  const double other = std::fabs(RoundHalfEven(candidate));
+  return magnitude - tolerance <= other && other <= magnitude + tolerance;
 }
 
 }  // namespace tf
