@@ -1,0 +1,47 @@
+// The accounts: the root of the data file and the class of each account row.
+// Every account object owns a transactions, a budget and a pattern table, in
+// that order; the root's list fields hold the file-wide values.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "store/Bone.h"
+
+namespace tf {
+
+class TTransactions;
+class TBudget;
+class TImportSettings;
+
+class TAccount : public TBone {
+ public:
+  enum : int {
+    fAccountID = 0, fAccountName, fAccountType, fStartingBalance, fOverdraft, fNotes, fBalance
+  };
+  enum : int {
+    lfPassword = 0, lfCategories, lfStartDate, lfEndDate, lfIgnoreDates, lfAccountColour,
+    lfCustomCategories
+  };
+  using TEditor = std::function<bool(TAccount& row, void* ownerWindow)>;
+  static TEditor& Editor();
+
+  explicit TAccount(TBone* owner = nullptr, TBoneKind kind = TBoneKind::List);
+
+  TBone* NewRow(TBoneKind kind) override;
+  TBone* NewChild(TBoneKind kind) override;
+  void AfterRead() override;
+  bool Edit(void* ownerWindow) override;
+
+  TAccount* NewAccount(TBoneKind kind = TBoneKind::Single);
+  TAccount* AccountAt(int index) const;
+  void MoveAccount(int from, int to) { MoveRow(from, to); }
+  TTransactions* TransactionsTable(int index = 0) const;
+  void MoveTransactionsTable(int from, int to) { MoveChild(from, to); }
+  TBudget* BudgetTable(int index = 1) const;
+  void MoveBudgetTable(int from, int to) { MoveChild(from, to); }
+  TImportSettings* PatternTable(int index = 2) const;
+  void MovePatternTable(int from, int to) { MoveChild(from, to); }
+};
+
+}  // namespace tf
