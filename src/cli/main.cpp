@@ -1,8 +1,53 @@
-// tallyfold-cli: scripting and checking front end over the core.
-#include <cstdio>
+// tallyfold-cli: the command-line front end for scripting and checking. A thin
+// layer over the core; each command lives in its own unit.
 #include <cstring>
+#include <iostream>
+#include <map>
+#include <string>
+
+#include "CliCommand.h"
+
+namespace {
+
+struct TCommand {
+  int (*Run)(const tf::cli::TArgs&);
+  const char* Usage;
+  const char* Summary;
+};
+
+const std::map<std::string, TCommand>& Commands() {
+  static const std::map<std::string, TCommand> commands = {
+      {"dump", {tf::cli::DumpCommand, "dump FILE", "print the whole data file as JSON"}},
+      {"resave", {tf::cli::ResaveCommand, "resave IN OUT", "read IN and write it to OUT through the store"}},
+  };
+  return commands;
+}
+
+void PrintHelp(std::ostream& out) {
+  out << "usage: tallyfold-cli COMMAND [ARGUMENTS]\n\ncommands:\n";
+  for (const auto& [name, command] : Commands())
+    out << "  " << command.Usage << std::string(34 - std::strlen(command.Usage), ' ')
+        << command.Summary << '\n';
+  out << "  --help" << std::string(28, ' ') << "show this list\n";
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-  std::puts("usage: tallyfold-cli COMMAND ...");
-  return argc > 1 && std::strcmp(argv[1], "--help") == 0 ? 0 : 2;
+  if (argc < 2) {
+    PrintHelp(std::cerr);
+    return 2;
+  }
+  const std::string name = argv[1];
+  if (name == "--help" || name == "-h" || name == "help") {
+    PrintHelp(std::cout);
+    return 0;
+  }
+  const auto found = Commands().find(name);
+  if (found == Commands().end()) {
+    std::cerr << "tallyfold-cli: unknown command \"" << name << "\"\n";
+    PrintHelp(std::cerr);
+    return 2;
+  }
+  return found->second.Run(tf::cli::TArgs(argv + 2, argv + argc));
 }

@@ -164,7 +164,7 @@ void CopyHead(TFieldDef& to, const TFieldDef& from) {
 }
 
 const TVariant& NullVariant() {
-  static const TVariant null;
+  static const TVariant null{};
   return null;
 }
 

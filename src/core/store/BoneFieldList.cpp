@@ -1,5 +1,7 @@
 #include "store/BoneFieldList.h"
 
+#include <unordered_map>
+
 #include "store/ValueStream.h"
 
 namespace tf {
@@ -108,10 +110,18 @@ void TBoneFieldList::WriteTo(TStreamWriter& writer) const {
 
 void TBoneFieldList::ReadFrom(TStreamReader& reader) {
   const std::int32_t count = reader.ReadInteger();
-  for (std::int32_t i = 0; i < count; ++i) ReadField(reader, i);
+  std::unordered_map<const std::string*, std::vector<int>> byName;
+  for (std::int32_t i = 0; i < count; ++i) {
+    // Rows have a dozen columns, where a scan is quickest; a list with very
+    // many columns is looked up by name so that reading stays linear.
+    if (Count() > kScanLimit && byName.empty()) {
+      for (int k = 0; k < Count(); ++k) byName[&Fields_[static_cast<std::size_t>(k)].FieldName()].push_back(k);
+    }
+    ReadField(reader, i, byName.empty() ? nullptr : &byName);
+  }
 }
 
-void TBoneFieldList::ReadField(TStreamReader& reader, int position) {
+void TBoneFieldList::ReadField(TStreamReader& reader, int position, TNameIndex* byName) {
   // Files written by this program store the columns in the defined order, so
   // the defined column at the same position is the best guess.
   const TBoneField* guess = FieldByIndex(position);
@@ -120,13 +130,23 @@ void TBoneFieldList::ReadField(TStreamReader& reader, int position) {
   // A stored column fills every defined column of the same name; a column the
   // class does not define is kept after the defined ones.
   bool merged = false;
-  for (TBoneField& field : Fields_) {
-    if (field.Def().FieldName == incoming.Def().FieldName) {
-      field.Assign(&incoming);
+  if (byName) {
+    const auto found = byName->find(&incoming.FieldName());
+    if (found != byName->end()) {
+      for (int k : found->second) Fields_[static_cast<std::size_t>(k)].Assign(&incoming);
       merged = true;
     }
+  } else {
+    for (TBoneField& field : Fields_) {
+      if (field.Def().FieldName == incoming.Def().FieldName) {
+        field.Assign(&incoming);
+        merged = true;
+      }
+    }
   }
-  if (!merged) Fields_.push_back(std::move(incoming));
+  if (merged) return;
+  Fields_.push_back(std::move(incoming));
+  if (byName) (*byName)[&Fields_.back().FieldName()].push_back(Count() - 1);
 }
 
 }  // namespace tf

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "store/BoneField.h"
@@ -36,7 +37,9 @@ class TBoneFieldList : public TBoneBase {
   void ReadFrom(TStreamReader& reader);
 
  private:
-  void ReadField(TStreamReader& reader, int position);
+  using TNameIndex = std::unordered_map<const std::string*, std::vector<int>>;
+  static constexpr int kScanLimit = 64;
+  void ReadField(TStreamReader& reader, int position, TNameIndex* byName);
 
   std::vector<TBoneField> Fields_;
 };

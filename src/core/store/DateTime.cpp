@@ -70,12 +70,17 @@ TDateTime EncodeTime(int hour, int minute, int second, int msec) {
   return (((hour * 60.0 + minute) * 60.0 + second) * 1000.0 + msec) / 86400000.0;
 }
 
+// Dates outside years 1 to 9999 (or no number at all) decode as day 0.
+static bool InRange(TDateTime date) { return date >= -693594.0 && date < 2958466.0; }
+
 void DecodeDate(TDateTime date, int& year, int& month, int& day) {
+  if (!InRange(date)) date = 0;
   const long long days = static_cast<long long>(std::trunc(date));
   CivilFromDays(days + kEpochOffset, year, month, day);
 }
 
 void DecodeTime(TDateTime date, int& hour, int& minute, int& second, int& msec) {
+  if (!InRange(date)) date = 0;
   double frac = std::fabs(date - std::trunc(date));
   long long ms = std::llround(frac * 86400000.0);
   if (ms >= 86400000) ms = 86399999;

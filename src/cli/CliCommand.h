@@ -1,0 +1,15 @@
+// The commands of tallyfold-cli. Each takes its arguments (after the command
+// name) and returns the exit status; messages go to stderr.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tf::cli {
+
+using TArgs = std::vector<std::string>;
+
+int DumpCommand(const TArgs& args);
+int ResaveCommand(const TArgs& args);
+
+}  // namespace tf::cli

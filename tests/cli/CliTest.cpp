@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "StoreFixtures.h"
+#include "store/DataFile.h"
+
+namespace tf {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace tf::testing;
+
+struct TRun {
+  int Status;
+  std::string Out, Err;
+};
+
+struct CliTest : ::testing::Test {
+  fs::path dir;
+  void SetUp() override {
+    dir = fs::temp_directory_path() / ("tallyfold-cli-" + std::to_string(::getpid()) + "-" +
+                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+  std::string Path(const char* name) const { return (dir / name).string(); }
+
+  TRun Run(const std::string& args) {
+    const std::string out = Path("stdout"), err = Path("stderr");
+    const std::string command = std::string(TALLYFOLD_CLI) + " " + args + " >" + out + " 2>" + err;
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadWholeFile(out), ReadWholeFile(err)};
+  }
+  std::string Quoted(const std::string& path) { return "'" + path + "'"; }
+};
+
+TEST_F(CliTest, HelpListsEveryCommand) {
+  const TRun run = Run("--help");
+  EXPECT_EQ(run.Status, 0);
+  for (const char* command : {"dump FILE", "resave IN OUT", "--help"})
+    EXPECT_NE(run.Out.find(command), std::string::npos) << command;
+  EXPECT_EQ(Run("frobnicate").Status, 2);
+}
+
+TEST_F(CliTest, DumpPrintsTheTreeInStoredOrder) {
+  TAccount root;
+  FillSampleTree(root);
+  root.SaveToFile(Path("data.tfold"), true);
+  const TRun run = Run("dump " + Quoted(Path("data.tfold")));
+  ASSERT_EQ(run.Status, 0) << run.Err;
+  const std::string& json = run.Out;
+  EXPECT_EQ(json.rfind("{\"name\":\"Account\",\"kind\":\"list\",\"deleted\":false,\"modified\":false,"
+                       "\"template\":\"AccountName ( AccountType )\",\"fields\":[[\"AccountID\",\"string\",\"\"],",
+                       0),
+            0u)
+      << json.substr(0, 200);
+  EXPECT_NE(json.find("[\"Password\",\"string\",\"secret\"]"), std::string::npos);
+  EXPECT_NE(json.find("[\"Amount\",\"money\",\"-12.34\"]"), std::string::npos);
+  EXPECT_NE(json.find("[\"AccountName\",\"string\",\"Caf\xC3\xA9 card\"]"), std::string::npos);
+  EXPECT_NE(json.find("[\"Categories\",\"string\",\"Food,\\\"Home - rent\\\"\"]"), std::string::npos);
+  EXPECT_NE(json.find("\"kind\":\"single\",\"deleted\":true"), std::string::npos);
+  EXPECT_LT(json.find("\"Transactions\""), json.find("\"Budget\""));
+}
+
+TEST_F(CliTest, ResaveMovesAnExtraColumnAfterTheDefinedOnes) {
+  TAccount root;
+  FillSampleTree(root);
+  for (int r = 0; r < 2; ++r) {
+    TTransactions* row = root.AccountAt(0)->TransactionsTable()->TransactionAt(r);
+    TBoneField* memo = row->Fields().AddField();
+    memo->Define("Memo", "Memo", "", 0, true, TVariant::String(""), TBoneFieldKind::String);
+    memo->SetValue(TVariant::String("note " + std::to_string(r)));
+    row->MoveField(11, 3);
+    row->Fields().Delete(TTransactions::fLockedForAutoMatching + 1);  // an older file's rows
+  }
+  root.SaveToFile(Path("in.tfold"), true);
+  const TRun run = Run("resave " + Quoted(Path("in.tfold")) + " " + Quoted(Path("out.tfold")));
+  ASSERT_EQ(run.Status, 0) << run.Err;
+  TAccount back;
+  back.LoadFromFile(Path("out.tfold"), true);
+  TTransactions* row = back.AccountAt(0)->TransactionsTable()->TransactionAt(1);
+  ASSERT_EQ(row->Fields().Count(), 12);
+  EXPECT_EQ(row->FieldAt(3)->FieldName(), "Category");
+  EXPECT_EQ(row->FieldAt(10)->FieldName(), "LockedForAutoMatching");
+  EXPECT_EQ(row->FieldAt(10)->GetValue(), TVariant::Bool(false));
+  EXPECT_EQ(row->FieldAt(11)->FieldName(), "Memo");
+  EXPECT_EQ(row->FieldAt(11)->AsString(), "note 1");
+  // Resaving our own output changes nothing.
+  ASSERT_EQ(Run("resave " + Quoted(Path("out.tfold")) + " " + Quoted(Path("again.tfold"))).Status, 0);
+  EXPECT_TRUE(SameBytes(ReadWholeFile(Path("again.tfold")), ReadWholeFile(Path("out.tfold"))));
+}
+
+TEST_F(CliTest, UnreadableFilesFailWithAMessageAndWriteNothing) {
+  TAccount root;
+  FillSampleTree(root);
+  root.SaveToFile(Path("good.tfold"), true);
+  const std::string good = ReadWholeFile(Path("good.tfold"));
+  std::ofstream(Path("cut.tfold"), std::ios::binary) << good.substr(0, good.size() - 9);
+  std::ofstream(Path("text.tfold"), std::ios::binary) << "not a data file";
+  for (const char* name : {"cut.tfold", "text.tfold", "absent.tfold"}) {
+    const TRun dump = Run(std::string("dump ") + Quoted(Path(name)));
+    EXPECT_EQ(dump.Status, 1) << name;
+    EXPECT_TRUE(dump.Out.empty()) << name;
+    EXPECT_NE(dump.Err.find(Path(name)), std::string::npos) << dump.Err;
+    const TRun resave = Run(std::string("resave ") + Quoted(Path(name)) + " " + Quoted(Path("out.tfold")));
+    EXPECT_EQ(resave.Status, 1) << name;
+    EXPECT_FALSE(fs::exists(Path("out.tfold"))) << name;
+  }
+}
+
+}  // namespace
+}  // namespace tf
