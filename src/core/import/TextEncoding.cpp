@@ -1,0 +1,87 @@
+#include "import/TextEncoding.h"
+
+namespace tf {
+namespace {
+
+// Windows-1252 0x80..0x9F; 0 marks the bytes the code page leaves undefined.
+constexpr unsigned short kHighControls[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+// Length of the valid UTF-8 sequence at `i`, 0 when there is none.
+std::size_t SequenceLength(std::string_view s, std::size_t i) {
+  const auto c = static_cast<unsigned char>(s[i]);
+  if (c < 0x80) return 1;
+  std::size_t length = 0;
+  unsigned long cp = 0;
+  if (c >= 0xC2 && c <= 0xDF) length = 2, cp = c & 0x1F;
+  else if (c >= 0xE0 && c <= 0xEF) length = 3, cp = c & 0x0F;
+  else if (c >= 0xF0 && c <= 0xF4) length = 4, cp = c & 0x07;
+  else return 0;
+  if (i + length > s.size()) return 0;
+  for (std::size_t k = 1; k < length; ++k) {
+    const auto d = static_cast<unsigned char>(s[i + k]);
+    if (!IsContinuation(d)) return 0;
+    cp = (cp << 6) | (d & 0x3F);
+  }
+  const bool overlong = (length == 3 && cp < 0x800) || (length == 4 && cp < 0x10000);
+  const bool surrogate = cp >= 0xD800 && cp <= 0xDFFF;
+  return overlong || surrogate || cp > 0x10FFFF ? 0 : length;
+}
+
+}  // namespace
+
+bool IsValidUtf8(std::string_view bytes) {
+  for (std::size_t i = 0; i < bytes.size();) {
+    const std::size_t length = SequenceLength(bytes, i);
+    if (length == 0) return false;
+    i += length;
+  }
+  return true;
+}
+
+bool AppendUtf8(std::string& out, unsigned long cp) {
+  if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+  return true;
+}
+
+std::string Windows1252ToUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size() + bytes.size() / 4);
+  for (char ch : bytes) {
+    const auto c = static_cast<unsigned char>(ch);
+    unsigned long cp = c;
+    if (c >= 0x80 && c <= 0x9F && kHighControls[c - 0x80] != 0) cp = kHighControls[c - 0x80];
+    AppendUtf8(out, cp);
+  }
+  return out;
+}
+
+std::string StatementBytesToUtf8(std::string_view bytes) {
+  if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
+  if (IsValidUtf8(bytes)) return std::string(bytes);
+  return Windows1252ToUtf8(bytes);
+}
+
+}  // namespace tf
