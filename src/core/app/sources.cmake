@@ -3,6 +3,7 @@ target_sources(tallyfold_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/AppPreferences.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CategoryList.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Formats.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Global.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Guid.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ListText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoryPreferenceStore.cpp

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "store/Bone.h"
 
@@ -42,6 +43,30 @@ class TAccount : public TBone {
   void MoveBudgetTable(int from, int to) { MoveChild(from, to); }
   TImportSettings* PatternTable(int index = 2) const;
   void MovePatternTable(int from, int to) { MoveChild(from, to); }
+
+  // "AccountID" := a new GUID, always replacing the old one.
+  void AssignNewId();
+  // Running balances: on a row its transactions in row order; on the root every account.
+  void RecalculateBalances();
+  double TotalAmount() const;
+  double SumCategory(int year, int month, int day, const std::string& selector,
+                     bool mainCategory) const;
+  TAccount* FindAccount(const std::string& accountId) const;
+  std::string AccountNameOf(const std::string& accountId) const;
+  void SortAccounts();
+  int AccountTypeIndex() const;
+  std::string OfxAccountType() const;
+  std::string CompactId() const;
+  void ApplyRecognition();
+  // On the root: refills Global().Categories from the custom list (or the
+  // defaults) and every category in use.
+  void RebuildCategoryList();
+  std::string AllDescriptions() const;
+  // One OFX statement per live account into `folder`; the paths written.
+  std::vector<std::string> ExportOfx(const std::string& folder) const;
+
+  // Type text, then name, both ignoring case.
+  static int CompareAccounts(const TBone* a, const TBone* b);
 };
 
 }  // namespace tf

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "store/Bone.h"
+#include "store/DateTime.h"
 
 namespace tf {
 
@@ -18,6 +19,16 @@ class TBudget : public TBone {
   TBudget* NewBudget(TBoneKind kind = TBoneKind::Single);
   TBudget* BudgetAt(int index) const;
   void MoveBudget(int from, int to) { MoveRow(from, to); }
+
+  // "BudgetID" := a new GUID, only when it is empty.
+  void AssignNewId();
+  void SortBudgets();
+  // One new line per entry of Global().Categories for the target month; the lines added.
+  int CreateMonth(TDateTime target, TDateTime copyFrom);
+  TBudget* FindBudget(int year, int month, const std::string& category) const;
+  double Remaining() const;
+
+  static int CompareBudgets(const TBone* a, const TBone* b);
 };
 
 }  // namespace tf

@@ -9,6 +9,9 @@
 
 namespace tf {
 
+class TAccount;
+class TTransactions;
+
 enum TMatchType { mtContains = 0, mtStartsWith = 1, mtEndsWith = 2, mtExactMatch = 3 };
 
 class TImportSettings : public TBone {
@@ -29,6 +32,19 @@ class TImportSettings : public TBone {
   TImportSettings* NewPattern(TBoneKind kind = TBoneKind::Single);
   TImportSettings* PatternAt(int index) const;
   void MovePattern(int from, int to) { MoveRow(from, to); }
+
+  int GetMatchType() const;
+  void SetMatchType(int code);
+  static std::string MatchTypeNames();
+  // The name of a code; `name` is left as it was for a code outside 0..3.
+  static void MatchTypeName(int code, std::string& name);
+  static int MatchTypeFromName(const std::string& name);
+  int GetTransactionType() const;
+  void SetTransactionType(int code);
+  // "MatchValue(Match Type Name)".
+  std::string DisplayText() const override;
+  // On the table: the first live pattern that matches gives its category and type.
+  void Recognise(TTransactions* transaction, const TAccount* account) const;
 };
 
 }  // namespace tf

@@ -13,6 +13,10 @@ class TAccount;
 
 enum TTransactionType { ttIncome = 0, ttExpense = 1, ttTransfer = 2, ttDeposit = 3 };
 
+// Category selectors of the sums: every row, and the uncategorised rows.
+inline const std::string kSelectAllCategories = std::string(1, '\x01');
+inline const std::string kSelectUncategorised = std::string(1, '\x02');
+
 class TTransactions : public TBone {
  public:
   enum : int {
@@ -36,6 +40,32 @@ class TTransactions : public TBone {
   // date of an existing row calls ClearDateCache.
   double DateValue() const;
   void ClearDateCache() { DateCache_ = 0; }
+
+  void AssignNewId();
+  int GetTransactionType() const;
+  void SetTransactionType(int code);
+  std::string TransactionTypeName() const;
+  static int TransactionTypeFromName(const std::string& name);
+  std::string OfxTransactionType() const;
+  std::string OwnerAccountId() const;
+  std::string CompactId() const;
+  std::string MainCategory() const;
+  std::string SubCategory() const;
+
+  void SortTransactions();
+  void SortWith(const TRowCompare& compare) { SortRows(compare); }
+  // Sums of the live rows; year, month or day 0 means any. With a year and a
+  // month only that month's rows are visited, found through Global().MonthIndex.
+  double SumByType(int year, int month, int day, int type) const;
+  double SumCategory(int year, int month, int day, int type, const std::string& selector,
+                     bool mainCategory) const;
+  double SumCategoryAllRows(int year, int month, int day, int type, const std::string& selector,
+                            bool mainCategory) const;
+  std::string CategoryList(bool expense, bool income) const;
+  void ApplyRecognition(const TAccount* owner);
+
+  // Calendar day of DateValue, then "SortOrder".
+  static int CompareTransactions(const TBone* a, const TBone* b);
 
  private:
   mutable double DateCache_ = 0;
