@@ -56,3 +56,62 @@ TImportSettings* TImportSettings::PatternAt(int index) const {
 }
 
 }  // namespace tf
+
+namespace tf {
+namespace {
+
+// The stored forms of the match types, in code order.
+const char* const kMatchTexts[4] = {"*|*", "|*", "*|", "|"};
+const char* const kMatchNames[4] = {"Contains", "Starts With", "Ends With", "Exact Match"};
+
+}  // namespace
+
+int TImportSettings::GetMatchType() const {
+  const std::string text = FieldAt(fMatchType)->AsString();
+  for (int code = 0; code < 4; ++code)
+    if (text == kMatchTexts[code]) return code;
+  return mtContains;
+}
+
+void TImportSettings::SetMatchType(int code) {
+  if (code >= 0 && code < 4) FieldAt(fMatchType)->SetValue(TVariant::String(kMatchTexts[code]));
+}
+
+std::string TImportSettings::MatchTypeNames() {
+  return std::string(kMatchNames[0]) + "\r\n" + kMatchNames[1] + "\r\n" + kMatchNames[2] + "\r\n" +
+         kMatchNames[3];
+}
+
+void TImportSettings::MatchTypeName(int code, std::string& name) {
+  if (code >= 0 && code < 4) name = kMatchNames[code];
+}
+
+int TImportSettings::MatchTypeFromName(const std::string& name) {
+  std::size_t from = 0, to = name.size();
+  while (from < to && static_cast<unsigned char>(name[from]) <= ' ') ++from;
+  while (to > from && static_cast<unsigned char>(name[to - 1]) <= ' ') --to;
+  std::string upper = name.substr(from, to - from);
+  for (char& c : upper)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  if (upper == "STARTS WITH") return mtStartsWith;
+  if (upper == "ENDS WITH") return mtEndsWith;
+  if (upper == "EXACT MATCH") return mtExactMatch;
+  return mtContains;
+}
+
+int TImportSettings::GetTransactionType() const {
+  const int code = FieldAt(fTransactionType)->AsInteger();
+  return code > 3 ? 1 : code;
+}
+
+void TImportSettings::SetTransactionType(int code) {
+  FieldAt(fTransactionType)->SetValue(TVariant::Integer(code));
+}
+
+std::string TImportSettings::DisplayText() const {
+  std::string name;
+  MatchTypeName(GetMatchType(), name);
+  return FieldAt(fMatchValue)->AsString() + "(" + name + ")";
+}
+
+}  // namespace tf
