@@ -1,9 +1,12 @@
 # Sources of core/reports, listed explicitly.
 target_sources(tallyfold_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/FinancialYearReport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HtmlEscape.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReportAmount.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReportFileName.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReportTemplate.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReportText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RowColors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TemplateTexts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TransactionExport.cpp
 )
