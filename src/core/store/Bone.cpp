@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "store/BlockDeflater.h"
 #include "store/DataFile.h"
 #include "store/StoreError.h"
 #include "store/ValueStream.h"
@@ -70,7 +71,10 @@ void TBone::WriteTo(TStreamWriter& writer) const {
   for (const TAtom* proc : {&SelectProc_, &SearchProc_, &DeleteProc_, &UpdateProc_, &InsertProc_})
     writer.WriteText(proc->str());
   writer.WriteInteger(Rows_.Count());
-  for (const auto& row : Rows_.Items()) row->WriteTo(writer);
+  for (const auto& row : Rows_.Items()) {
+    writer.RowBoundary();
+    row->WriteTo(writer);
+  }
   writer.WriteInteger(Children_.Count());
   for (const auto& child : Children_.Items()) child->WriteTo(writer);
   Fields_.WriteTo(writer);
@@ -137,9 +141,19 @@ void TBone::LoadFromCompressedStream(std::string_view compressed) {
 }
 
 void TBone::SaveToFile(const std::string& path, bool compressed) const {
-  std::string content;
-  SaveToStream(content);
-  WriteFileAtomically(path, compressed ? DeflateContent(content) : content);
+  if (!compressed) {
+    std::string content;
+    SaveToStream(content);
+    WriteFileAtomically(path, content);
+    return;
+  }
+  TBlockDeflater deflater;
+  std::string buffer = deflater.TakeBuffer();
+  TStreamWriter writer(buffer);
+  writer.SetBlockSink(&deflater);
+  WriteTo(writer);
+  deflater.AddBlock(std::move(buffer));
+  WriteFileAtomically(path, deflater.Finish());
 }
 
 void TBone::LoadFromFile(const std::string& path, bool compressed) {

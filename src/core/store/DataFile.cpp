@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstring>
 
+#include "store/BlockDeflater.h"
 #include "store/StoreError.h"
 
 namespace tf {
@@ -88,32 +89,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
   }
 }
 
-std::string DeflateContent(std::string_view content) {
-  z_stream stream{};
-  if (deflateInit2(&stream, 9, Z_DEFLATED, 15, 8, Z_DEFAULT_STRATEGY) != Z_OK)
-    throw EStoreError("Compression error: cannot start the compressor");
-  std::string out;
-  out.resize(deflateBound(&stream, static_cast<uLong>(content.size())));
-  stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(content.data()));
-  stream.next_out = reinterpret_cast<Bytef*>(out.data());
-  std::size_t remaining = content.size();
-  int result = Z_OK;
-  while (result != Z_STREAM_END) {
-    const uInt chunk = static_cast<uInt>(std::min<std::size_t>(remaining, UINT_MAX / 2));
-    stream.avail_in = chunk;
-    remaining -= chunk;
-    stream.avail_out = static_cast<uInt>(
-        std::min<std::size_t>(out.size() - stream.total_out, UINT_MAX / 2));
-    result = deflate(&stream, remaining == 0 ? Z_FINISH : Z_NO_FLUSH);
-    if (result == Z_STREAM_ERROR || (result == Z_BUF_ERROR && remaining == 0)) {
-      deflateEnd(&stream);
-      throw EStoreError("Compression error");
-    }
-  }
-  out.resize(stream.total_out);
-  deflateEnd(&stream);
-  return out;
-}
+std::string DeflateContent(std::string_view content) { return TBlockDeflater::Deflate(content); }
 
 TInflateSource::TInflateSource(std::string_view compressed) {
   if (inflateInit2(&Stream_, 15) != Z_OK) throw EStoreError("Decompression error");

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "store/BlockDeflater.h"
 #include "store/StoreError.h"
 
 namespace tf {
@@ -164,6 +165,29 @@ double ExtendedToDouble(const std::uint8_t in[10]) {
   if (kept == (1ULL << 53)) kept >>= 1, ++e;
   if (e > 1023) return make(0x7FFULL << 52);
   return make((static_cast<std::uint64_t>(e + 1023) << 52) | (kept & ((1ULL << 52) - 1)));
+}
+
+void TStreamWriter::RowBoundary() {
+  if (Sink_ == nullptr) return;
+  const std::size_t size = Out_.size();
+  if (size >= TBlockDeflater::kMinBlock) {
+    // Blocks end after rows chosen by their own bytes, so an edit moves no
+    // boundary elsewhere and the blocks around it stay the same.
+    std::uint64_t hash = 0x9E3779B97F4A7C15ULL;
+    const char* row = Out_.data() + RowStart_;
+    const std::size_t length = size - RowStart_;
+    for (std::size_t i = 0; i + 8 <= length; i += 8) {
+      std::uint64_t word;
+      std::memcpy(&word, row + i, 8);
+      hash = (hash ^ word) * 0x100000001B3ULL;
+      hash ^= hash >> 29;
+    }
+    if ((hash & 63) == 0 || size >= TBlockDeflater::kMaxBlock) {
+      Sink_->AddBlock(std::move(Out_));
+      Out_ = Sink_->TakeBuffer();
+    }
+  }
+  RowStart_ = Out_.size();
 }
 
 void TStreamWriter::WriteLE(std::uint64_t value, int bytes) {

@@ -29,9 +29,17 @@ std::u16string Utf8ToUtf16(std::string_view text);
 std::string Utf16ToUtf8(std::u16string_view text);
 bool IsAscii(std::string_view text);
 
+class TBlockDeflater;
+
 class TStreamWriter {
  public:
   explicit TStreamWriter(std::string& out) : Out_(out) {}
+
+  // Hands finished pieces of content to `sink` at row boundaries, so the
+  // content never has to exist in memory as a whole.
+  void SetBlockSink(TBlockDeflater* sink) { Sink_ = sink; }
+  // Called before each row; may pass the content so far on to the sink.
+  void RowBoundary();
 
   void WriteBool(bool value) { Out_.push_back(static_cast<char>(value ? vt::True : vt::False)); }
   void WriteInteger(std::int64_t value);
@@ -42,6 +50,8 @@ class TStreamWriter {
  private:
   void WriteLE(std::uint64_t value, int bytes);
   std::string& Out_;
+  TBlockDeflater* Sink_ = nullptr;
+  std::size_t RowStart_ = 0;
 };
 
 class TByteSource {

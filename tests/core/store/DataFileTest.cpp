@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "StoreFixtures.h"
+#include "store/BlockDeflater.h"
 #include "store/StoreError.h"
 
 namespace tf {
@@ -69,6 +70,64 @@ TEST_F(DataFileTest, SavedFileIsOneZlibStreamOfTheContent) {
   EXPECT_FALSE(back.Flag3);
   for (const auto& entry : fs::directory_iterator(dir))
     EXPECT_EQ(entry.path().filename(), "data.tfold") << "left behind";
+}
+
+// Enough rows for many independently compressed blocks.
+void FillLargeTree(TAccount& root, int rows) {
+  TTransactions* table = root.NewAccount()->TransactionsTable();
+  for (int i = 0; i < rows; ++i) {
+    TTransactions* row = table->NewTransaction();
+    SetText(*row, TTransactions::fTransactionID, "{ROW-" + std::to_string(i * 7919 % 100003) + "}");
+    SetText(*row, TTransactions::fDescription, "PURCHASE " + std::to_string(i * 31337 % 99991));
+    row->FieldAt(TTransactions::fAmount)->SetValue(TVariant::Currency(TCurrency{i * 1234}));
+  }
+}
+
+std::string Inflated(const std::string& bytes, std::size_t size) {
+  std::string out(size + 16, '\0');
+  uLongf length = static_cast<uLongf>(out.size());
+  if (uncompress(reinterpret_cast<Bytef*>(out.data()), &length,
+                 reinterpret_cast<const Bytef*>(bytes.data()), bytes.size()) != Z_OK)
+    return "not a zlib stream";
+  out.resize(length);
+  return out;
+}
+
+TEST_F(DataFileTest, LargeFilesStayOneStreamWhenPartsAreReused) {
+  TAccount root;
+  FillLargeTree(root, 4000);
+  const std::string path = Path("data.tfold");
+  root.SaveToFile(path, true);
+  const std::string first = ReadWholeFile(path);
+  const std::string content = Content(root);
+  ASSERT_GT(content.size(), 8 * TBlockDeflater::kMinBlock);
+  EXPECT_TRUE(SameBytes(Inflated(first, content.size()), content));
+  // One edit in the middle, longer than before: the next save reuses the
+  // untouched blocks and must still be exactly the new content.
+  TTransactions* row = root.AccountAt(0)->TransactionsTable()->TransactionAt(2000);
+  SetText(*row, TTransactions::fDescription, "EDITED AND MUCH LONGER THAN IT WAS BEFORE");
+  root.SaveToFile(path, true);
+  const std::string second = ReadWholeFile(path);
+  EXPECT_TRUE(SameBytes(Inflated(second, content.size() + 100), Content(root)));
+  TAccount back;
+  back.LoadFromFile(path, true);
+  EXPECT_TRUE(SameBytes(Content(back), Content(root)));
+  // Unchanged blocks reappear byte for byte in the new file (all but the
+  // checksum at the end).
+  const std::string a = first.substr(0, first.size() - 4), b = second.substr(0, second.size() - 4);
+  std::size_t common = 0;
+  while (common < a.size() && common < b.size() && a[common] == b[common]) ++common;
+  std::size_t commonEnd = 0;
+  while (commonEnd < a.size() && commonEnd < b.size() &&
+         a[a.size() - 1 - commonEnd] == b[b.size() - 1 - commonEnd])
+    ++commonEnd;
+  EXPECT_GT(common + commonEnd, a.size() / 2);
+}
+
+TEST_F(DataFileTest, EmptyContentIsAValidStream) {
+  EXPECT_EQ(Inflated(DeflateContent(""), 0), "");
+  const std::string text(300000, 'a');
+  EXPECT_EQ(Inflated(DeflateContent(text), text.size()), text);
 }
 
 TEST_F(DataFileTest, UncompressedFilesToo) {
