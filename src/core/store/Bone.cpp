@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "store/BackgroundSource.h"
 #include "store/BlockDeflater.h"
 #include "store/DataFile.h"
 #include "store/StoreError.h"
@@ -137,7 +138,13 @@ void TBone::SaveToCompressedStream(std::string& out) const {
 
 void TBone::LoadFromCompressedStream(std::string_view compressed) {
   TInflateSource source(compressed);
-  LoadFromStream(source);
+  // A large file inflates on a second core while this one parses.
+  if (compressed.size() < 256 * 1024) {
+    LoadFromStream(source);
+    return;
+  }
+  TBackgroundSource ahead(source);
+  LoadFromStream(ahead);
 }
 
 void TBone::SaveToFile(const std::string& path, bool compressed) const {

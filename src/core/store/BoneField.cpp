@@ -369,6 +369,21 @@ void TBoneField::Assign(const TBoneField* other) {
   Def_ = InternFieldDef(d);
 }
 
+void TBoneField::AssignTaking(TBoneField& other) {
+  // Reading a file merges every stored column into its defined one; a value
+  // that needs no conversion moves instead of being copied.
+  const TBoneFieldKind kind = other.Kind();
+  const bool movable = other.Value_.Type() == TagOfKind(kind) && kind != TBoneFieldKind::Float &&
+                       kind != TBoneFieldKind::Unknow;
+  TVariant taken;
+  if (movable) {
+    taken = std::move(other.Value_);
+    other.Value_ = TVariant();
+  }
+  Assign(&other);
+  if (movable) Value_ = std::move(taken);
+}
+
 void TBoneField::WriteTo(TStreamWriter& writer) const {
   writer.WriteRaw(Def_->Head);
   const TVarType tag = TagOfKind(Kind());

@@ -81,6 +81,8 @@ class TBoneField : public TBoneBase {
   std::string KindName() const { return FieldKindName(Def_->Def.Kind); }
   void SetKindName(const std::string& name);
   void Assign(const TBoneField* other);
+  // As Assign, but takes the other field's values instead of copying them.
+  void AssignTaking(TBoneField& other);
 
   TBoneFieldList* FieldList() const;
 

@@ -129,22 +129,20 @@ void TBoneFieldList::ReadField(TStreamReader& reader, int position, TNameIndex* 
   incoming.ReadFrom(reader, guess ? guess->DefNode() : nullptr);
   // A stored column fills every defined column of the same name; a column the
   // class does not define is kept after the defined ones.
-  bool merged = false;
+  std::vector<int> found;
   if (byName) {
-    const auto found = byName->find(&incoming.FieldName());
-    if (found != byName->end()) {
-      for (int k : found->second) Fields_[static_cast<std::size_t>(k)].Assign(&incoming);
-      merged = true;
-    }
+    const auto hit = byName->find(&incoming.FieldName());
+    if (hit != byName->end()) found = hit->second;
   } else {
-    for (TBoneField& field : Fields_) {
-      if (field.Def().FieldName == incoming.Def().FieldName) {
-        field.Assign(&incoming);
-        merged = true;
-      }
-    }
+    for (int k = 0; k < Count(); ++k)
+      if (Fields_[static_cast<std::size_t>(k)].Def().FieldName == incoming.Def().FieldName) found.push_back(k);
   }
-  if (merged) return;
+  if (!found.empty()) {
+    for (std::size_t i = 0; i + 1 < found.size(); ++i)
+      Fields_[static_cast<std::size_t>(found[i])].Assign(&incoming);
+    Fields_[static_cast<std::size_t>(found.back())].AssignTaking(incoming);
+    return;
+  }
   Fields_.push_back(std::move(incoming));
   if (byName) (*byName)[&Fields_.back().FieldName()].push_back(Count() - 1);
 }

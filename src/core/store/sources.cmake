@@ -1,6 +1,7 @@
 # Sources of core/store, listed explicitly.
 target_sources(tallyfold_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Atom.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/BackgroundSource.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BlockDeflater.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Bone.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BoneField.cpp

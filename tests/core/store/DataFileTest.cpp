@@ -124,6 +124,24 @@ TEST_F(DataFileTest, LargeFilesStayOneStreamWhenPartsAreReused) {
   EXPECT_GT(common + commonEnd, a.size() / 2);
 }
 
+TEST_F(DataFileTest, LargeFilesInflateAheadOfTheReader) {
+  TAccount root;
+  FillLargeTree(root, 20000);
+  const std::string path = Path("data.tfold");
+  root.SaveToFile(path, true);
+  const std::string bytes = ReadWholeFile(path);
+  ASSERT_GT(bytes.size(), 256u * 1024);  // large enough for the second thread
+  TAccount back;
+  back.LoadFromFile(path, true);
+  EXPECT_TRUE(SameBytes(Content(back), Content(root)));
+  // A fault found by the inflating thread reaches the reader as the same error.
+  EXPECT_NE(ErrorOfLoading(bytes.substr(0, bytes.size() * 3 / 4)).find("Decompression error"),
+            std::string::npos);
+  std::string damaged = bytes;
+  damaged[damaged.size() / 3] ^= 0x5A;
+  EXPECT_NE(ErrorOfLoading(damaged), "");
+}
+
 TEST_F(DataFileTest, EmptyContentIsAValidStream) {
   EXPECT_EQ(Inflated(DeflateContent(""), 0), "");
   const std::string text(300000, 'a');
