@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "model/MoneySum.h"
 #include "store/Bone.h"
 
 namespace tf {
@@ -48,9 +49,14 @@ class TAccount : public TBone {
   void AssignNewId();
   // Running balances: on a row its transactions in row order; on the root every account.
   void RecalculateBalances();
+  // Live transactions' amounts; on the root over every account, deleted ones included.
   double TotalAmount() const;
+  TMoneySum TotalAmountExact() const;
+  // Income plus expense sums; on the root over the live accounts.
   double SumCategory(int year, int month, int day, const std::string& selector,
                      bool mainCategory) const;
+  TMoneySum SumCategoryExact(int year, int month, int day, const std::string& selector,
+                             bool mainCategory) const;
   TAccount* FindAccount(const std::string& accountId) const;
   std::string AccountNameOf(const std::string& accountId) const;
   void SortAccounts();
@@ -67,6 +73,8 @@ class TAccount : public TBone {
 
   // Type text, then name, both ignoring case.
   static int CompareAccounts(const TBone* a, const TBone* b);
+  // The topmost account object above `bone` (or `bone` itself): the root.
+  static const TAccount* RootOf(const TBone* bone);
 };
 
 }  // namespace tf

@@ -1,5 +1,8 @@
 #include "model/ImportSettings.h"
 
+#include "model/ModelText.h"
+#include "model/PatternMatcher.h"
+
 namespace tf {
 namespace {
 
@@ -13,6 +16,10 @@ const std::vector<const TFieldDefNode*>& Columns() {
   });
   return schema;
 }
+
+// The stored forms of the match types, in code order.
+const char* const kMatchTexts[4] = {"*|*", "|*", "*|", "|"};
+const char* const kMatchNames[4] = {"Contains", "Starts With", "Ends With", "Exact Match"};
 
 }  // namespace
 
@@ -55,16 +62,6 @@ TImportSettings* TImportSettings::PatternAt(int index) const {
   return dynamic_cast<TImportSettings*>(RowAt(index));
 }
 
-}  // namespace tf
-
-namespace tf {
-namespace {
-
-// The stored forms of the match types, in code order.
-const char* const kMatchTexts[4] = {"*|*", "|*", "*|", "|"};
-const char* const kMatchNames[4] = {"Contains", "Starts With", "Ends With", "Exact Match"};
-
-}  // namespace
 
 int TImportSettings::GetMatchType() const {
   const std::string text = FieldAt(fMatchType)->AsString();
@@ -87,12 +84,7 @@ void TImportSettings::MatchTypeName(int code, std::string& name) {
 }
 
 int TImportSettings::MatchTypeFromName(const std::string& name) {
-  std::size_t from = 0, to = name.size();
-  while (from < to && static_cast<unsigned char>(name[from]) <= ' ') ++from;
-  while (to > from && static_cast<unsigned char>(name[to - 1]) <= ' ') --to;
-  std::string upper = name.substr(from, to - from);
-  for (char& c : upper)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  const std::string upper = UpperTrimmed(name);
   if (upper == "STARTS WITH") return mtStartsWith;
   if (upper == "ENDS WITH") return mtEndsWith;
   if (upper == "EXACT MATCH") return mtExactMatch;
@@ -112,6 +104,10 @@ std::string TImportSettings::DisplayText() const {
   std::string name;
   MatchTypeName(GetMatchType(), name);
   return FieldAt(fMatchValue)->AsString() + "(" + name + ")";
+}
+
+void TImportSettings::Recognise(TTransactions* transaction, const TAccount* account) const {
+  TPatternMatcher(*this).Recognise(transaction, account);
 }
 
 }  // namespace tf

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -25,15 +26,24 @@ class TMonthIndex {
  public:
   // With onlyIfEmpty set, an index that has entries is kept as it is.
   void Build(const TAccount& root, bool onlyIfEmpty);
-  void Clear() { Items_.clear(); }
+  void Clear();
   bool Empty() const { return Items_.empty(); }
-  // (First, Last) transaction indexes of the months from start to end.
+  // (First, Last) transaction indexes of the months from start to end; an end
+  // of 0 means the end of the start's month. (0, 0) for an unknown account.
   std::pair<int, int> FindMonthRange(const std::string& accountId, TDateTime start,
                                      TDateTime end) const;
   const std::vector<TIndexItem>& Items() const { return Items_; }
 
  private:
+  // Where an account's items are, so a lookup never walks other accounts.
+  struct TAccountItems {
+    std::vector<int> Positions;
+    std::unordered_map<int, int> FirstOfMonth;  // year * 12 + month -> position
+  };
+  void Append(const TIndexItem& item);
+
   std::vector<TIndexItem> Items_;
+  std::unordered_map<std::string, TAccountItems> ByAccount_;
 };
 
 }  // namespace tf

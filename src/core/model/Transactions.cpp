@@ -1,6 +1,18 @@
 #include "model/Transactions.h"
 
+#include <algorithm>
+#include <deque>
+#include <vector>
+
+#include "app/CategoryList.h"
 #include "app/Formats.h"
+#include "app/Global.h"
+#include "app/Guid.h"
+#include "model/Account.h"
+#include "model/ImportSettings.h"
+#include "model/ModelText.h"
+#include "model/MoneySum.h"
+#include "model/PatternMatcher.h"
 
 namespace tf {
 namespace {
@@ -22,6 +34,23 @@ const std::vector<const TFieldDefNode*>& Columns() {
   return schema;
 }
 
+const char* const kTypeNames[4] = {"Income", "Expense", "Transfer", "Deposit"};
+const char* const kOfxTypes[4] = {"CREDIT", "DEBIT", "CREDIT", "DEBIT"};
+
+// Year, month or day 0 admits any.
+bool DateMatches(TDateTime date, int year, int month, int day) {
+  if (year == 0 && month == 0 && day == 0) return true;
+  int y, m, d;
+  DecodeDate(date, y, m, d);
+  return (year == 0 || year == y) && (month == 0 || month == m) && (day == 0 || day == d);
+}
+
+bool SelectorAdmits(const std::string& category, const std::string& selector, bool mainCategory) {
+  if (selector == kSelectAllCategories || category == selector) return true;
+  if (mainCategory && MainCategoryPart(category) == selector) return true;
+  return selector == kSelectUncategorised && category.empty();
+}
+
 }  // namespace
 
 TTransactions::TEditor& TTransactions::Editor() {
@@ -41,6 +70,7 @@ TBone* TTransactions::NewRow(TBoneKind kind) {
 
 bool TTransactions::Edit(void* ownerWindow) {
   if (!Editor() || !Editor()(*this, ownerWindow)) return false;
+  if (FieldAt(fTransactionID)->AsString().empty()) AssignNewId();
   SetModified(true);
   return true;
 }
@@ -55,11 +85,197 @@ TTransactions* TTransactions::TransactionAt(int index) const {
 
 double TTransactions::DateValue() const {
   if (DateCache_ == 0) {
-    const TBoneField* date = FieldAt(fDate);
-    const std::string* text = date ? date->TextOrNull() : nullptr;
-    DateCache_ = ParseStatementDate(text ? *text : (date ? date->AsString() : std::string()));
+    std::string scratch;
+    DateCache_ = ParseStatementDate(FieldText(FieldAt(fDate), scratch));
   }
   return DateCache_;
+}
+
+void TTransactions::AssignNewId() {
+  FieldAt(fTransactionID)->SetValue(TVariant::String(NewGuid()));
+}
+
+int TTransactions::GetTransactionType() const {
+  const int code = FieldInteger(FieldAt(fTransactionType));
+  return code > 3 ? ttExpense : code;
+}
+
+void TTransactions::SetTransactionType(int code) {
+  FieldAt(fTransactionType)->SetValue(TVariant::Integer(code));
+}
+
+std::string TTransactions::TransactionTypeName() const {
+  const int code = GetTransactionType();
+  return code >= 0 && code < 4 ? kTypeNames[code] : "";
+}
+
+int TTransactions::TransactionTypeFromName(const std::string& name) {
+  const std::string_view word = Trimmed(name);
+  for (int code = 0; code < 4; ++code)
+    if (SameIgnoringCase(word, kTypeNames[code])) return code;
+  return ttExpense;
+}
+
+std::string TTransactions::OfxTransactionType() const {
+  const int code = GetTransactionType();
+  return code >= 0 && code < 4 ? kOfxTypes[code] : "";
+}
+
+const std::string* TTransactions::OwnerAccountIdText() const {
+  if (Kind() == TBoneKind::Single) {
+    const auto* table = dynamic_cast<const TTransactions*>(OwnerBone());
+    return table ? table->OwnerAccountIdText() : nullptr;
+  }
+  const auto* account = dynamic_cast<const TAccount*>(OwnerBone());
+  return account ? account->FieldAt(TAccount::fAccountID)->TextOrNull() : nullptr;
+}
+
+std::string TTransactions::OwnerAccountId() const {
+  const std::string* id = OwnerAccountIdText();
+  return id ? *id : std::string();
+}
+
+std::string TTransactions::CompactId() const {
+  std::string scratch;
+  return WithoutIdPunctuation(FieldText(FieldAt(fTransactionID), scratch));
+}
+
+std::string TTransactions::MainCategory() const {
+  return MainCategoryOf(FieldAt(fCategory)->AsString());
+}
+
+std::string TTransactions::SubCategory() const {
+  return SubCategoryOf(FieldAt(fCategory)->AsString());
+}
+
+int TTransactions::CompareTransactions(const TBone* a, const TBone* b) {
+  const auto* x = dynamic_cast<const TTransactions*>(a);
+  const auto* y = dynamic_cast<const TTransactions*>(b);
+  if (x == nullptr || y == nullptr) return 0;
+  const double dayX = DateOf(x->DateValue()), dayY = DateOf(y->DateValue());
+  if (dayX != dayY) return dayX < dayY ? -1 : 1;
+  const int orderX = FieldInteger(x->FieldAt(fSortOrder));
+  const int orderY = FieldInteger(y->FieldAt(fSortOrder));
+  return orderX < orderY ? -1 : (orderX > orderY ? 1 : 0);
+}
+
+// The keys are read once per row rather than once per comparison.
+void TTransactions::SortTransactions() {
+  auto& items = Rows().Items();
+  const bool allRows = std::all_of(items.begin(), items.end(), [](const auto& item) {
+    return dynamic_cast<const TTransactions*>(item.get()) != nullptr;
+  });
+  if (!allRows) {
+    SortRows(CompareTransactions);
+    return;
+  }
+  struct TKeyed {
+    double Day;
+    int Order;
+    std::unique_ptr<TBone> Row;
+  };
+  std::vector<TKeyed> keyed;
+  keyed.reserve(items.size());
+  for (auto& item : items) {
+    const auto* row = static_cast<const TTransactions*>(item.get());
+    keyed.push_back({DateOf(row->DateValue()), FieldInteger(row->FieldAt(fSortOrder)),
+                     std::move(item)});
+  }
+  std::stable_sort(keyed.begin(), keyed.end(), [](const TKeyed& a, const TKeyed& b) {
+    return a.Day != b.Day ? a.Day < b.Day : a.Order < b.Order;
+  });
+  for (std::size_t i = 0; i < keyed.size(); ++i) items[i] = std::move(keyed[i].Row);
+}
+
+bool TTransactions::PassesRowTest(int year, int month, int day, int type) const {
+  return !Deleted && GetTransactionType() == type && DateMatches(DateValue(), year, month, day);
+}
+
+// With a year and a month, only that month's rows through the month index; a
+// cleared index is rebuilt first. An index whose range runs past the table is
+// out of date: nothing is visited rather than the wrong rows.
+std::pair<int, int> TTransactions::RowsToVisit(int year, int month) const {
+  const int count = RowCount();
+  if (year == 0 || month == 0) return {0, count - 1};
+  TGlobal& global = Global();
+  if (global.MonthIndex.Empty()) global.BuildMonthIndex(true);
+  const std::string* id = OwnerAccountIdText();
+  const auto range =
+      global.MonthIndex.FindMonthRange(id ? *id : std::string(), EncodeDate(year, month, 1), 0);
+  if (range.second >= count) return {0, -1};
+  return range;
+}
+
+TMoneySum TTransactions::SumRows(int first, int last, int year, int month, int day, int type,
+                                 const std::string* selector, bool mainCategory) const {
+  TMoneySum sum;
+  std::string scratch;
+  for (int i = std::max(first, 0); i <= last; ++i) {
+    const TTransactions* row = TransactionAt(i);
+    if (row == nullptr || !row->PassesRowTest(year, month, day, type)) continue;
+    if (selector != nullptr &&
+        !SelectorAdmits(FieldText(row->FieldAt(fCategory), scratch), *selector, mainCategory))
+      continue;
+    sum.Add(row->FieldAt(fAmount)->AsCurrency());
+  }
+  return sum;
+}
+
+TMoneySum TTransactions::SumCategoryExact(int year, int month, int day, int type,
+                                          const std::string& selector, bool mainCategory) const {
+  if (Kind() == TBoneKind::Single) {
+    TMoneySum sum;
+    std::string scratch;
+    if (PassesRowTest(year, month, day, type) &&
+        SelectorAdmits(FieldText(FieldAt(fCategory), scratch), selector, mainCategory))
+      sum.Add(FieldAt(fAmount)->AsCurrency());
+    return sum;
+  }
+  const auto [first, last] = RowsToVisit(year, month);
+  return SumRows(first, last, year, month, day, type, &selector, mainCategory);
+}
+
+double TTransactions::SumByType(int year, int month, int day, int type) const {
+  if (Kind() == TBoneKind::Single)
+    return PassesRowTest(year, month, day, type) ? FieldAt(fAmount)->AsCurrency().ToDouble() : 0;
+  const auto [first, last] = RowsToVisit(year, month);
+  return SumRows(first, last, year, month, day, type, nullptr, false).ToDouble();
+}
+
+double TTransactions::SumCategory(int year, int month, int day, int type,
+                                  const std::string& selector, bool mainCategory) const {
+  return SumCategoryExact(year, month, day, type, selector, mainCategory).ToDouble();
+}
+
+double TTransactions::SumCategoryAllRows(int year, int month, int day, int type,
+                                         const std::string& selector, bool mainCategory) const {
+  if (Kind() == TBoneKind::Single)
+    return SumCategoryExact(year, month, day, type, selector, mainCategory).ToDouble();
+  return SumRows(0, RowCount() - 1, year, month, day, type, &selector, mainCategory).ToDouble();
+}
+
+std::string TTransactions::CategoryList(bool expense, bool income) const {
+  std::vector<std::string_view> mains;
+  std::deque<std::string> converted;  // texts of rows that hold no text value
+  for (int i = 0; i < RowCount(); ++i) {
+    const TTransactions* row = TransactionAt(i);
+    if (row == nullptr) continue;
+    const int type = row->GetTransactionType();
+    if (!(expense && type == ttExpense) && !(income && type == ttIncome)) continue;
+    const TBoneField* category = row->FieldAt(fCategory);
+    const std::string* text = category->TextOrNull();
+    if (text == nullptr) text = &converted.emplace_back(category->AsString());
+    mains.push_back(MainCategoryPart(*text));
+  }
+  return SortedUniqueLines(mains);
+}
+
+void TTransactions::ApplyRecognition(const TAccount* owner) {
+  const TAccount* root = TAccount::RootOf(owner);
+  const TImportSettings* patterns = root ? root->PatternTable() : nullptr;
+  if (patterns == nullptr) return;
+  const TPatternMatcher matcher(*patterns);
+  for (int i = 0; i < RowCount(); ++i) matcher.Recognise(TransactionAt(i), owner);
 }
 
 }  // namespace tf

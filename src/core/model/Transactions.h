@@ -4,7 +4,9 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
+#include "model/MoneySum.h"
 #include "store/Bone.h"
 
 namespace tf {
@@ -47,6 +49,7 @@ class TTransactions : public TBone {
   std::string TransactionTypeName() const;
   static int TransactionTypeFromName(const std::string& name);
   std::string OfxTransactionType() const;
+  // "AccountID" of the owning account; empty when there is none.
   std::string OwnerAccountId() const;
   std::string CompactId() const;
   std::string MainCategory() const;
@@ -61,13 +64,23 @@ class TTransactions : public TBone {
                      bool mainCategory) const;
   double SumCategoryAllRows(int year, int month, int day, int type, const std::string& selector,
                             bool mainCategory) const;
+  // SumCategory before it becomes a Double, for callers that add sums up.
+  TMoneySum SumCategoryExact(int year, int month, int day, int type, const std::string& selector,
+                             bool mainCategory) const;
   std::string CategoryList(bool expense, bool income) const;
+  // The root's patterns over every row (deleted ones included).
   void ApplyRecognition(const TAccount* owner);
 
   // Calendar day of DateValue, then "SortOrder".
   static int CompareTransactions(const TBone* a, const TBone* b);
 
  private:
+  const std::string* OwnerAccountIdText() const;
+  bool PassesRowTest(int year, int month, int day, int type) const;
+  std::pair<int, int> RowsToVisit(int year, int month) const;
+  TMoneySum SumRows(int first, int last, int year, int month, int day, int type,
+                    const std::string* selector, bool mainCategory) const;
+
   mutable double DateCache_ = 0;
 };
 

@@ -1,0 +1,97 @@
+#include "model/ModelText.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "store/BoneField.h"
+
+namespace tf {
+namespace {
+
+unsigned char LowerAscii(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  return u >= 'A' && u <= 'Z' ? static_cast<unsigned char>(u - 'A' + 'a') : u;
+}
+
+bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+}  // namespace
+
+int CompareIgnoringCase(std::string_view a, std::string_view b) {
+  const std::size_t n = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    const unsigned char x = LowerAscii(a[i]), y = LowerAscii(b[i]);
+    if (x != y) return x < y ? -1 : 1;
+  }
+  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && CompareIgnoringCase(a, b) == 0;
+}
+
+std::size_t FindIgnoringCase(std::string_view text, std::string_view what, std::size_t from) {
+  for (std::size_t at = from; at + what.size() <= text.size(); ++at)
+    if (CompareIgnoringCase(text.substr(at, what.size()), what) == 0) return at;
+  return std::string_view::npos;
+}
+
+std::string_view Trimmed(std::string_view text) {
+  std::size_t from = 0, to = text.size();
+  while (from < to && IsBlank(text[from])) ++from;
+  while (to > from && IsBlank(text[to - 1])) --to;
+  return text.substr(from, to - from);
+}
+
+std::string UpperTrimmed(std::string_view text) {
+  std::string upper(Trimmed(text));
+  for (char& c : upper)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return upper;
+}
+
+std::string_view MainCategoryPart(std::string_view category) {
+  const std::size_t at = category.find(" - ");
+  return at == std::string_view::npos ? category : category.substr(0, at);
+}
+
+std::string SortedUniqueLines(std::vector<std::string_view>& texts) {
+  std::stable_sort(texts.begin(), texts.end(), [](std::string_view a, std::string_view b) {
+    return CompareIgnoringCase(a, b) < 0;
+  });
+  std::string lines;
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    if (i > 0 && SameIgnoringCase(texts[i - 1], texts[i])) continue;
+    lines.append(texts[i]).append("\r\n");
+  }
+  return lines;
+}
+
+std::string WithoutIdPunctuation(std::string_view id) {
+  std::string compact;
+  compact.reserve(id.size());
+  for (char c : id)
+    if (c != '{' && c != '}' && c != '-') compact += c;
+  return compact;
+}
+
+const std::string& FieldText(const TBoneField* field, std::string& scratch) {
+  if (field == nullptr) {
+    scratch.clear();
+    return scratch;
+  }
+  if (const std::string* text = field->TextOrNull()) return *text;
+  scratch = field->AsString();
+  return scratch;
+}
+
+int FieldInteger(const TBoneField* field) {
+  if (field == nullptr) return 0;
+  const TVariant& held = field->HeldValue();
+  if (field->Kind() == TBoneFieldKind::Integer && held.IsInteger() &&
+      held.IntValue() >= INT32_MIN && held.IntValue() <= INT32_MAX)
+    return static_cast<int>(held.IntValue());
+  return field->AsInteger();
+}
+
+}  // namespace tf
