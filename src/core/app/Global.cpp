@@ -1,8 +1,211 @@
 #include "app/Global.h"
 
-namespace tf {
+#include <filesystem>
+#include <stdexcept>
 
-TGlobal::TGlobal() : Accounts(nullptr, TBoneKind::List), Categories(true) {}
+#include "app/Backup.h"
+#include "app/DataFolder.h"
+#include "app/LoadFailure.h"
+#include "app/MemoryPreferenceStore.h"
+#include "import/StatementFormats.h"
+#include "model/Budget.h"
+#include "model/ImportSettings.h"
+#include "model/Transactions.h"
+#include "store/StoreError.h"
+#include "store/ValueStream.h"
+
+namespace tf {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Blanks and control characters off both ends, as entries and stored
+// passwords are compared.
+std::string Trimmed(const std::string& text) {
+  std::size_t from = 0, to = text.size();
+  while (from < to && static_cast<unsigned char>(text[from]) <= ' ') ++from;
+  while (to > from && static_cast<unsigned char>(text[to - 1]) <= ' ') --to;
+  return text.substr(from, to - from);
+}
+
+// Only a file that is certainly absent starts a new data set: when the
+// system cannot tell, reading it reports the problem instead of a later save
+// replacing a file that was there.
+bool CertainlyAbsent(const std::string& path) {
+  std::error_code error;
+  return fs::status(path, error).type() == fs::file_type::not_found;
+}
+
+void PurgeMarkedRows(TBone* table) {
+  if (table == nullptr) return;
+  for (int i = table->RowCount() - 1; i >= 0; --i)
+    if (table->RowAt(i)->Deleted) table->Rows().Delete(i);
+}
+
+std::string ListFieldText(const TAccount& root, int index) {
+  const TBoneField* field = root.ListFieldAt(index);
+  return field == nullptr ? std::string() : field->AsString();
+}
+
+}  // namespace
+
+TGlobal::TGlobal() : Accounts(nullptr, TBoneKind::List), Categories(true) { Reset(); }
+
+void TGlobal::Initialise(TGlobalServices services) {
+  Services_ = std::move(services);
+  if (!Services_.Preferences) Services_.Preferences = std::make_unique<TMemoryPreferenceStore>();
+  NumberFormat_ = std::make_unique<TNumberFormat>(*Services_.Preferences);
+  AppPreferences_ = std::make_unique<TAppPreferences>(*Services_.Preferences);
+  DataFolder_.clear();
+  DataFilePath_ = GetDataFolder() + kDataFileName;
+  ClearAccounts();
+  Categories.Clear();
+  TraceLog_.Clear();
+  MonthIndex.Clear();
+  FileLoaded_ = false;
+}
+
+const std::string& TGlobal::GetDataFolder() {
+  if (DataFolder_.empty()) DataFolder_ = ResolveDataFolder(Services_);
+  return DataFolder_;
+}
+
+bool TGlobal::LoadFile(const std::string& path) {
+  Trace("global - Load File - 1");
+  const std::string file = path.empty() ? DataFilePath_ : path;
+  if (CertainlyAbsent(file)) {
+    Trace("global - Load File - 2b");
+    if (Categories.Empty()) Categories.LoadDefaultCategories();
+    return true;
+  }
+  Trace("global - Load File - 2a");
+  const std::string stored = ReadStoredPassword(file);
+  Trace("global - Load File - 3");
+  if (!stored.empty()) {
+    const std::optional<std::string> entry = PromptPassword("");
+    if (!entry || *entry != stored) return false;
+  }
+  Trace("global - Load File - 4");
+  Categories.Clear();
+  ReadIntoAccounts(file);
+  Categories.SetCommaText(ListFieldText(Accounts, TAccount::lfCategories));
+  if (Categories.Empty()) Categories.LoadDefaultCategories();
+  Trace("global - Load File - 5");
+  return true;
+}
+
+std::string TGlobal::ReadStoredPassword(const std::string& path) const {
+  TAccount probe(nullptr, TBoneKind::List);
+  probe.LoadFromFile(path, true);
+  return Trimmed(ListFieldText(probe, TAccount::lfPassword));
+}
+
+void TGlobal::ReadIntoAccounts(const std::string& path) {
+  try {
+    Accounts.LoadFromFile(path, true);
+  } catch (...) {
+    // A half-read tree must not show up in the pages as if it were the data.
+    ClearAccounts();
+    throw;
+  }
+}
+
+void TGlobal::ClearAccounts() {
+  // Reading an empty root's record back gives every field, flag and child
+  // table the value of a new root.
+  const TAccount empty(nullptr, TBoneKind::List);
+  std::string record;
+  empty.SaveToStream(record);
+  TMemorySource source(record);
+  Accounts.LoadFromStream(source);
+  Accounts.Flag3 = false;
+}
+
+void TGlobal::SaveFile(const std::string& path) {
+  if (!FileLoaded_) return;
+  const std::string file = path.empty() ? DataFilePath_ : path;
+  Accounts.ListFieldAt(TAccount::lfCategories)->SetValue(TVariant::String(Categories.CommaText()));
+  try {
+    Accounts.SaveToFile(file, true);
+  } catch (const EStoreError& error) {
+    throw EFileError(std::string(error.what()) +
+                     " Your data is still in memory and the next change saves it again; check that"
+                     " the folder exists, the file is not read-only and the disk has room.");
+  }
+}
+
+void TGlobal::PurgeDeletedRows() {
+  for (int i = Accounts.RowCount() - 1; i >= 0; --i) {
+    TAccount* account = Accounts.AccountAt(i);
+    if (account == nullptr || account->Deleted) Accounts.Rows().Delete(i);
+    else PurgeMarkedRows(account->TransactionsTable());
+  }
+  PurgeMarkedRows(Accounts.BudgetTable());
+  PurgeMarkedRows(Accounts.PatternTable());
+  // The index holds row positions, which have just moved.
+  ClearMonthIndex();
+}
+
+bool TGlobal::TakeCommandLine(const std::vector<std::string>& args) {
+  if (args.size() != 2) return false;
+  std::error_code error;
+  if (!fs::is_regular_file(args[1], error)) return false;
+  DataFilePath_ = args[1];
+  return true;
+}
+
+bool TGlobal::OpenDataFile() {
+  if (!LoadFile("")) return false;
+  FileLoaded_ = true;
+  Accounts.RecalculateBalances();
+  return true;
+}
+
+std::string TGlobal::LoadFailureMessage() const { return tf::LoadFailureMessage(DataFilePath_); }
+
+void TGlobal::ShutDown() {
+  PurgeDeletedRows();
+  SaveFile("");
+}
+
+std::optional<std::string> TGlobal::PromptPassword(const std::string& initial) {
+  if (!Services_.PasswordPrompt) return std::nullopt;
+  const std::optional<std::string> entry = Services_.PasswordPrompt(initial);
+  if (!entry) return std::nullopt;
+  return Trimmed(*entry);
+}
+
+bool TGlobal::ChangePassword() {
+  const std::optional<std::string> entry = PromptPassword(Password());
+  if (!entry) return false;
+  Accounts.ListFieldAt(TAccount::lfPassword)->SetValue(TVariant::String(*entry));
+  return true;
+}
+
+std::string TGlobal::Password() const { return ListFieldText(Accounts, TAccount::lfPassword); }
+
+std::vector<std::string> TGlobal::CreateBackup(const std::string& chosenPath, int fileType) {
+  // Saving does nothing while the data file is not open; a backup that
+  // silently wrote nothing would look like one that worked.
+  if (!FileLoaded_)
+    throw EFileError("No backup was made: the data file \"" + DataFilePath_ +
+                     "\" was not opened, so there is nothing to copy.");
+  if (fileType != kBackupDataFile && fileType != kBackupOfx)
+    throw std::invalid_argument("Unknown backup file type " + std::to_string(fileType));
+  SaveFile("");
+  if (fileType == kBackupOfx) return Accounts.ExportOfx(BackupOfxFolder(chosenPath));
+  const std::string copy = BackupCopyPath(chosenPath);
+  SaveFile(copy);
+  return {copy};
+}
+
+std::string TGlobal::ProposedBackupName(int fileType, TDateTime today) {
+  return tf::ProposedBackupName(fileType, today);
+}
+
+std::unique_ptr<TCSVParser> TGlobal::CreateStatementParser(int format) {
+  return tf::CreateStatementParser(format);
+}
 
 TGlobal& Global() {
   static TGlobal global;

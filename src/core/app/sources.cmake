@@ -1,16 +1,20 @@
 # Sources of core/app, listed explicitly.
 target_sources(tallyfold_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/AppPreferences.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Backup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CategoryList.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ChartPalette.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DataFolder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Formats.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Global.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GridColors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Guid.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ListText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LoadFailure.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemoryPreferenceStore.cpp
   ${CMAKE_CURRENT_LIST_DIR}/NumberFormat.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SystemNumberFormat.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TextFile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TraceLog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WindowPlacement.cpp
 )
