@@ -6,11 +6,26 @@
 namespace tf {
 namespace {
 
+// The quote that closes the field opened at 0. Inner quotes come doubled,
+// so the closing one ends a run of an odd number of quotes before a comma
+// or the line's end. Older exports did not double them: failing an odd run,
+// the first quote before a comma or the end closes the field.
 std::size_t ClosingQuote(const std::string& line) {
-  for (std::size_t i = 1; i < line.size(); ++i) {
-    if (line[i] == '"' && (i + 1 == line.size() || line[i + 1] == ',')) return i;
+  std::size_t fallback = std::string::npos;
+  for (std::size_t i = 1; i < line.size();) {
+    if (line[i] != '"') {
+      ++i;
+      continue;
+    }
+    std::size_t end = i;
+    while (end < line.size() && line[end] == '"') ++end;
+    if (end == line.size() || line[end] == ',') {
+      if ((end - i) % 2 == 1) return end - 1;
+      if (fallback == std::string::npos) fallback = end - 1;
+    }
+    i = end;
   }
-  return std::string::npos;
+  return fallback;
 }
 
 std::string UndoubleQuotes(std::string_view text) {

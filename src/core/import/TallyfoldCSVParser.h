@@ -12,9 +12,9 @@ class TTallyfoldCSVParser : public TCSVParser {
   void ParseLine(const std::string& text, TCSVLineData& row) override;
 
   // Cuts one field off the front. A field opening with a double quote runs
-  // to the quote that stands before a comma or the line's end, so commas
-  // inside stay and a doubled quote is one quote; without such a closing
-  // quote it ends at the next comma and loses its quotes.
+  // to the quote that stands before a comma or the line's end (not one of a
+  // doubled pair), so commas inside stay and a doubled quote is one quote;
+  // without such a closing quote it ends at the next comma and loses its quotes.
   static std::string TakeQuotedField(std::string& line);
 };
 

@@ -15,7 +15,10 @@ TEST(TallyfoldCSVParser, TakeQuotedFieldCases) {
       {"\"a\",\"b\"", "a", "\"b\""},
       {"\"Smith, J\",x", "Smith, J", "x"},
       {"\"say \"\"hi\"\"\",x", "say \"hi\"", "x"},
-      {"\"the \"best\" shop\",x", "the \"best\" shop", "x"},  // quotes as the export writes them
+      {"\"say \"\"hi\"\", bye\",x", "say \"hi\", bye", "x"},
+      {"\"\"\"\",x", "\"", "x"},
+      {"\"the \"best\" shop\",x", "the \"best\" shop", "x"},  // quotes as older exports wrote them
+      {"\"say \"hi\"\",x", "say \"hi\"", "x"},
       {"\"\",x", "", "x"},
       {"\"last\"", "last", ""},
       {"plain,x", "plain", "x"},
