@@ -11,5 +11,7 @@ using TArgs = std::vector<std::string>;
 
 int DumpCommand(const TArgs& args);
 int ResaveCommand(const TArgs& args);
+int ReportCommand(const TArgs& args);
+int BudgetCommand(const TArgs& args);
 
 }  // namespace tf::cli

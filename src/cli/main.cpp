@@ -17,7 +17,11 @@ struct TCommand {
 
 const std::map<std::string, TCommand>& Commands() {
   static const std::map<std::string, TCommand> commands = {
+      {"budget", {tf::cli::BudgetCommand, "budget --month \"MMM YYYY\" OUT",
+                  "one month's budget as HTML or CSV (by OUT's extension)"}},
       {"dump", {tf::cli::DumpCommand, "dump FILE", "print the whole data file as JSON"}},
+      {"report", {tf::cli::ReportCommand, "report finyear --from --to OUT",
+                  "the financial year report, days as \"01 Jan 2024\""}},
       {"resave", {tf::cli::ResaveCommand, "resave IN OUT", "read IN and write it to OUT through the store"}},
   };
   return commands;
