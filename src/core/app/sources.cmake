@@ -18,3 +18,16 @@ target_sources(tallyfold_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/TraceLog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WindowPlacement.cpp
 )
+
+# The rules of the transactions page and its dialogs.
+target_sources(tallyfold_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/AccountEntry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/AmountEntry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CategoryEditing.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DateRangeStep.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PatternListing.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TransactionEntry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TransactionListing.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TransactionRecognition.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TransactionViewState.cpp
+)

@@ -1,0 +1,80 @@
+#include "app/TransactionListing.h"
+
+#include <algorithm>
+
+#include "app/Formats.h"
+#include "model/Account.h"
+#include "model/ModelText.h"
+#include "model/Transactions.h"
+
+namespace tf {
+namespace {
+
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// Whether the upper-cased `text` contains `upper` (already upper-cased),
+// without building the upper-cased copy: the filter runs over every row on
+// every keystroke.
+bool ContainsUpper(const std::string& text, const std::string& upper) {
+  if (upper.size() > text.size()) return false;
+  const auto equal = [](char a, char b) { return UpperAscii(a) == b; };
+  return std::search(text.begin(), text.end(), upper.begin(), upper.end(), equal) != text.end();
+}
+
+}  // namespace
+
+std::string TransactionFilterText(const std::string& boxText) {
+  const std::string_view trimmed = Trimmed(boxText);
+  if (trimmed == kTransactionFilterPlaceholder) return {};
+  return UpperTrimmed(trimmed);
+}
+
+TTransactionListing::TTransactionListing(std::string filter, TDateTime from, TDateTime to,
+                                         bool ignoreDates)
+    : Filter_(std::move(filter)), From_(from), To_(to), IgnoreDates_(ignoreDates) {
+  FilterAmount_ = ParseAmount(Filter_, 0);
+  if (!Filter_.empty()) FilterDay_ = DateOf(ParseStatementDate(Filter_));
+}
+
+bool TTransactionListing::InRange(const TTransactions& row) const {
+  return IgnoreDates_ || DateInRange(row.DateValue(), From_, To_);
+}
+
+bool TTransactionListing::MatchesFilter(const TTransactions& row) const {
+  std::string scratch;
+  if (ContainsUpper(FieldText(row.FieldAt(TTransactions::fDescription), scratch), Filter_))
+    return true;
+  const std::string& category = FieldText(row.FieldAt(TTransactions::fCategory), scratch);
+  if (ContainsUpper(category, Filter_)) return true;
+  if (Filter_ == "N/A" && category.empty()) return true;
+  if (FilterAmount_ != 0 &&
+      AmountsClose(FilterAmount_, row.FieldAt(TTransactions::fAmount)->AsCurrency().ToDouble()))
+    return true;
+  return FilterDay_ > 0 && DateOf(row.DateValue()) == FilterDay_;
+}
+
+bool TTransactionListing::IsListed(const TTransactions& row) const {
+  if (row.Deleted || !InRange(row)) return false;
+  return Filter_.empty() || MatchesFilter(row);
+}
+
+std::vector<TTransactions*> TTransactionListing::List(const TTransactions* table) const {
+  std::vector<TTransactions*> rows;
+  if (table == nullptr) return rows;
+  for (int i = 0; i < table->RowCount(); ++i) {
+    TTransactions* row = table->TransactionAt(i);
+    if (row != nullptr && IsListed(*row)) rows.push_back(row);
+  }
+  return rows;
+}
+
+std::vector<TAccount*> LiveAccounts(const TAccount& root) {
+  std::vector<TAccount*> accounts;
+  for (int i = 0; i < root.RowCount(); ++i) {
+    TAccount* account = root.AccountAt(i);
+    if (account != nullptr && !account->Deleted) accounts.push_back(account);
+  }
+  return accounts;
+}
+
+}  // namespace tf
