@@ -33,7 +33,8 @@ void FillAccount(TAccount& account, int transactions) {
 std::vector<TCSVLineData> Statement(int transactions) {
   std::vector<TCSVLineData> rows(kStatementRows);
   for (int i = 0; i < kStatementRows; ++i) {
-    rows[static_cast<std::size_t>(i)].RawLine = StatementLine(transactions - kStatementRows / 2 + i);
+    rows[static_cast<std::size_t>(i)].RawLine =
+        StatementLine(transactions - kStatementRows / 2 + i);
   }
   return rows;
 }
@@ -52,7 +53,11 @@ void BM_MarkDuplicates(benchmark::State& state) {
   state.counters["duplicates"] = marked;
   state.counters["transactions"] = transactions;
 }
-BENCHMARK(BM_MarkDuplicates)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MarkDuplicates)
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tf::bench

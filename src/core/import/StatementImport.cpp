@@ -57,7 +57,8 @@ class TKnownLines {
 };
 
 TTransactions& TransactionsOf(const TAccount& account) {
-  TTransactions* table = account.Kind() == TBoneKind::Single ? account.TransactionsTable() : nullptr;
+  TTransactions* table =
+      account.Kind() == TBoneKind::Single ? account.TransactionsTable() : nullptr;
   if (table == nullptr) throw TImportError("The statement can only be imported into an account.");
   return *table;
 }
@@ -75,7 +76,8 @@ bool Skipped(const TCSVLineData& row, bool ignoreZero) {
 }
 
 void FillTransaction(TTransactions& transaction, const TCSVLineData& row, int position) {
-  transaction.FieldAt(TTransactions::fDate)->SetValue(TVariant::String(FormatDisplayDate(row.Date)));
+  transaction.FieldAt(TTransactions::fDate)
+      ->SetValue(TVariant::String(FormatDisplayDate(row.Date)));
   transaction.ClearDateCache();
   transaction.FieldAt(TTransactions::fDescription)->SetValue(TVariant::String(row.Description));
   transaction.FieldAt(TTransactions::fAmount)->SetValue(TVariant::Currency(row.Amount));

@@ -8,7 +8,7 @@ namespace tf {
 namespace {
 
 constexpr const char* kCRLF = "\r\n";
-constexpr const char* kHeadings[] = {"Date",     "Type",         "Description", "Category",
+constexpr const char* kHeadings[] = {"Date",         "Type",   "Description", "Category",
                                      "Sub Category", "Amount", "Balance"};
 
 std::string FieldText(const TTransactions& transaction, int field) {

@@ -1,5 +1,3 @@
-#include "import/StatementImport.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,6 +5,7 @@
 
 #include "ImportTestSupport.h"
 #include "app/Global.h"
+#include "import/StatementImport.h"
 #include "import/TallyfoldCSVParser.h"
 #include "model/Account.h"
 #include "model/ImportSettings.h"
@@ -35,7 +34,9 @@ TCSVLineData Row(int day, const std::string& description, const std::string& amo
   return row;
 }
 
-std::string Text(const TBone* row, int field) { return row->FieldAt(field)->AsString(); }
+std::string Text(const TBone* row, int field) {
+  return row->FieldAt(field)->AsString();
+}
 
 class StatementImport : public ::testing::Test {
  protected:
@@ -105,7 +106,8 @@ TEST_F(StatementImport, CreatesOneTransactionPerRowWithTheStatementValues) {
   EXPECT_EQ(Text(undated, TTransactions::fDate), "");
   EXPECT_EQ(undated->GetTransactionType(), ttIncome);
   EXPECT_EQ(undated->FieldAt(TTransactions::fSortOrder)->AsInteger(), 1);
-  EXPECT_NE(Text(shop, TTransactions::fTransactionID), Text(undated, TTransactions::fTransactionID));
+  EXPECT_NE(Text(shop, TTransactions::fTransactionID),
+            Text(undated, TTransactions::fTransactionID));
   EXPECT_TRUE(Messages.empty());
 }
 
@@ -197,7 +199,8 @@ TEST_F(StatementImport, ZeroRowsFollowTheIgnoreChoice) {
 
 TEST_F(StatementImport, RecognitionCategorisesTheNewTransactions) {
   AddPattern("shop", mtStartsWith, "Food - groceries", ttExpense);
-  AddPattern("SALARY", mtExactMatch, "Salary", ttTransfer, "{00000000-0000-0000-0000-00000000000B}");
+  AddPattern("SALARY", mtExactMatch, "Salary", ttTransfer,
+             "{00000000-0000-0000-0000-00000000000B}");
   Import(Cheque, kStatement);
 
   EXPECT_EQ(Text(At(Cheque, 0), TTransactions::fCategory), "Food - groceries");
@@ -210,10 +213,9 @@ TEST_F(StatementImport, RecognitionCategorisesTheNewTransactions) {
 TEST_F(StatementImport, OwnLayoutTypeAndCategoryOverrideRecognition) {
   AddPattern("LUNCH", mtContains, "Eating out", ttExpense);
   TTallyfoldCSVParser parser;
-  for (const char* line :
-       {R"("05 Jan 2008","Transfer","LUNCH","Food","groceries","-50","0")",
-        R"("06 Jan 2008","","LUNCH","Food","","-20","0")",
-        R"("07 Jan 2008","deposit","LUNCH","","","20","0")"}) {
+  for (const char* line : {R"("05 Jan 2008","Transfer","LUNCH","Food","groceries","-50","0")",
+                           R"("06 Jan 2008","","LUNCH","Food","","-20","0")",
+                           R"("07 Jan 2008","deposit","LUNCH","","","20","0")"}) {
     parser.ParseLine(line, parser.Lines.emplace_back());
   }
   Import(Cheque, parser.Lines);
@@ -229,10 +231,12 @@ TEST_F(StatementImport, OwnLayoutTypeAndCategoryOverrideRecognition) {
 
 TEST_F(StatementImport, ProgressNamesEachRowOfBothPasses) {
   Import(Cheque, kStatement);
-  const std::vector<std::string> expected = {
-      "Checking for duplicate imports...1 of 3", "Checking for duplicate imports...2 of 3",
-      "Checking for duplicate imports...3 of 3", "Importing...1 of 3",
-      "Importing...2 of 3",                      "Importing...3 of 3"};
+  const std::vector<std::string> expected = {"Checking for duplicate imports...1 of 3",
+                                             "Checking for duplicate imports...2 of 3",
+                                             "Checking for duplicate imports...3 of 3",
+                                             "Importing...1 of 3",
+                                             "Importing...2 of 3",
+                                             "Importing...3 of 3"};
   EXPECT_EQ(Captions, expected);
 }
 
@@ -255,10 +259,11 @@ TEST(StatementImportTexts, CaptionsAndMessages) {
     int duplicates, total;
     std::string message;
   };
-  const Case cases[] = {{0, 25, ""}, {3, 25, kSomeDuplicates}, {25, 25, kAllDuplicates},
-                        {1, 1, kAllDuplicates}};
+  const Case cases[] = {
+      {0, 25, ""}, {3, 25, kSomeDuplicates}, {25, 25, kAllDuplicates}, {1, 1, kAllDuplicates}};
   for (const Case& c : cases) {
-    EXPECT_EQ(DuplicatesMessage(c.duplicates, c.total), c.message) << c.duplicates << "/" << c.total;
+    EXPECT_EQ(DuplicatesMessage(c.duplicates, c.total), c.message)
+        << c.duplicates << "/" << c.total;
   }
 }
 

@@ -1,5 +1,3 @@
-#include "reports/TransactionExport.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,6 +8,7 @@
 #include "import/TallyfoldCSVParser.h"
 #include "model/Account.h"
 #include "model/Transactions.h"
+#include "reports/TransactionExport.h"
 #include "store/StoreError.h"
 
 namespace tf::test {
@@ -45,7 +44,8 @@ class TransactionExport : public ::testing::Test {
 };
 
 TEST_F(TransactionExport, CsvWritesTheListedRowsInListedOrder) {
-  const TTransactions* food = Add("05 Jan 2008", ttExpense, "Groceries", "Food - groceries", "-500", "1500");
+  const TTransactions* food =
+      Add("05 Jan 2008", ttExpense, "Groceries", "Food - groceries", "-500", "1500");
   const TTransactions* salary = Add("25 Jan 2008", ttIncome, "Pay", "Salary", "12.5", "1512.5");
   const TTransactions* loose = Add("26 Jan 2008", ttTransfer, "To savings", "", "-0.0001", "0");
 
@@ -59,7 +59,8 @@ TEST_F(TransactionExport, CsvWritesTheListedRowsInListedOrder) {
 }
 
 TEST_F(TransactionExport, EmptyListsKeepTheirHeadings) {
-  EXPECT_EQ(TransactionsCsvText({}), "Date,Type,Description,Category,Sub Category,Amount,Balance\r\n");
+  EXPECT_EQ(TransactionsCsvText({}),
+            "Date,Type,Description,Category,Sub Category,Amount,Balance\r\n");
   const std::string table = TransactionsXlsText({});
   EXPECT_NE(table.find("  <th>Balance</th>\r\n</tr>\r\n</table>\r\n</body>\r\n</html>\r\n"),
             std::string::npos)
@@ -108,8 +109,8 @@ TEST_F(TransactionExport, CsvReadsBackThroughTheOwnLayout) {
 
 TEST_F(TransactionExport, XlsTableEscapesEveryValue) {
   const TTransactions* markup =
-      Add("05 Jan 2008", ttExpense, "<b>Fish & Chips</b> \"best\" 'n' more", "Food <&> - take \"away\"",
-          "-12.5", "87.5");
+      Add("05 Jan 2008", ttExpense, "<b>Fish & Chips</b> \"best\" 'n' more",
+          "Food <&> - take \"away\"", "-12.5", "87.5");
   const TTransactions* plain = Add("06 Jan 2008", ttIncome, "Salary", "Salary", "1000", "1087.5");
 
   tf::testing::ExpectMatchesGolden(TransactionsXlsText({markup, plain}), kGolden);
