@@ -81,6 +81,8 @@ TEST_F(BudgetExportTest, CsvHasOneQuotedLinePerBudgetLine) {
   const std::string csv = BudgetCsv(lines, format);
   EXPECT_NE(csv.find("\r\n\"Expense\",\"Food - groceries\",\"-1,250.00\",\"1,500.00\",\"250.00\"\r\n"),
             std::string::npos);
+  // A quote inside a field is doubled, so the field reads back whole.
+  EXPECT_NE(csv.find(",\"Car <fuel> & \"\"oil\"\", |ACT|\","), std::string::npos);
   ExpectMatchesGolden(csv, DataPath("budgets/budget-mar-2026.csv"));
 }
 
