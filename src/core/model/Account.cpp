@@ -57,9 +57,11 @@ void PutChildAt(TBone& bone, int index) {
 }
 
 const char* const kAccountTypes[5] = {"Current Account", "Credit Card", "Saving Account",
-                                     "Home Loan", "Vehicle Loan"};
+                                      "Home Loan", "Vehicle Loan"};
 
-bool IsRow(const TBone& bone) { return bone.Kind() == TBoneKind::Single; }
+bool IsRow(const TBone& bone) {
+  return bone.Kind() == TBoneKind::Single;
+}
 
 // Adds the category of a row in use; blank ones mean uncategorised.
 void AddCategoryInUse(TCategoryList& list, const TBoneField* field) {
@@ -92,15 +94,21 @@ TAccount::TAccount(TBone* owner, TBoneKind kind) : TBone(owner, kind) {
   for (int i = 0; i < 3; ++i) NewChild(TBoneKind::List);
 }
 
-TBone* TAccount::NewRow(TBoneKind kind) { return AddRow(std::make_unique<TAccount>(this, kind)); }
+TBone* TAccount::NewRow(TBoneKind kind) {
+  return AddRow(std::make_unique<TAccount>(this, kind));
+}
 
 TBone* TAccount::NewChild(TBoneKind kind) {
   // The three tables are known by their position.
   switch (ChildCount()) {
-    case 0: return AddChild(std::make_unique<TTransactions>(this, TBoneKind::List));
-    case 1: return AddChild(std::make_unique<TBudget>(this, TBoneKind::List));
-    case 2: return AddChild(std::make_unique<TImportSettings>(this, TBoneKind::List));
-    default: return TBone::NewChild(kind);
+    case 0:
+      return AddChild(std::make_unique<TTransactions>(this, TBoneKind::List));
+    case 1:
+      return AddChild(std::make_unique<TBudget>(this, TBoneKind::List));
+    case 2:
+      return AddChild(std::make_unique<TImportSettings>(this, TBoneKind::List));
+    default:
+      return TBone::NewChild(kind);
   }
 }
 
@@ -117,15 +125,21 @@ bool TAccount::Edit(void* ownerWindow) {
   return true;
 }
 
-TAccount* TAccount::NewAccount(TBoneKind kind) { return static_cast<TAccount*>(NewRow(kind)); }
+TAccount* TAccount::NewAccount(TBoneKind kind) {
+  return static_cast<TAccount*>(NewRow(kind));
+}
 
-TAccount* TAccount::AccountAt(int index) const { return dynamic_cast<TAccount*>(RowAt(index)); }
+TAccount* TAccount::AccountAt(int index) const {
+  return dynamic_cast<TAccount*>(RowAt(index));
+}
 
 TTransactions* TAccount::TransactionsTable(int index) const {
   return dynamic_cast<TTransactions*>(ChildAt(index));
 }
 
-TBudget* TAccount::BudgetTable(int index) const { return dynamic_cast<TBudget*>(ChildAt(index)); }
+TBudget* TAccount::BudgetTable(int index) const {
+  return dynamic_cast<TBudget*>(ChildAt(index));
+}
 
 TImportSettings* TAccount::PatternTable(int index) const {
   return dynamic_cast<TImportSettings*>(ChildAt(index));
@@ -138,7 +152,9 @@ const TAccount* TAccount::RootOf(const TBone* bone) {
   return root;
 }
 
-void TAccount::AssignNewId() { FieldAt(fAccountID)->SetValue(TVariant::String(NewGuid())); }
+void TAccount::AssignNewId() {
+  FieldAt(fAccountID)->SetValue(TVariant::String(NewGuid()));
+}
 
 void TAccount::RecalculateBalances() {
   if (!IsRow(*this)) {
@@ -175,7 +191,9 @@ TMoneySum TAccount::TotalAmountExact() const {
   return sum;
 }
 
-double TAccount::TotalAmount() const { return TotalAmountExact().ToDouble(); }
+double TAccount::TotalAmount() const {
+  return TotalAmountExact().ToDouble();
+}
 
 TMoneySum TAccount::SumCategoryExact(int year, int month, int day, const std::string& selector,
                                      bool mainCategory) const {
@@ -231,7 +249,9 @@ int TAccount::CompareAccounts(const TBone* a, const TBone* b) {
   return 0;
 }
 
-void TAccount::SortAccounts() { SortRows(CompareAccounts); }
+void TAccount::SortAccounts() {
+  SortRows(CompareAccounts);
+}
 
 int TAccount::AccountTypeIndex() const {
   std::string scratch;
@@ -243,9 +263,12 @@ int TAccount::AccountTypeIndex() const {
 
 std::string TAccount::OfxAccountType() const {
   switch (AccountTypeIndex()) {
-    case 0: return "CHECKING";
-    case 2: return "SAVINGS";
-    default: return "CREDITLINE";
+    case 0:
+      return "CHECKING";
+    case 2:
+      return "SAVINGS";
+    default:
+      return "CREDITLINE";
   }
 }
 
@@ -267,8 +290,10 @@ void TAccount::RebuildCategoryList() {
   TCategoryList& list = Global().Categories;
   list.Clear();
   const std::string custom = ListFieldAt(lfCustomCategories)->AsString();
-  if (!custom.empty()) list.SetLinesText(custom);
-  else list.LoadDefaultCategories();
+  if (!custom.empty())
+    list.SetLinesText(custom);
+  else
+    list.LoadDefaultCategories();
   for (int a = 0; a < RowCount(); ++a) {
     const TAccount* account = AccountAt(a);
     if (account != nullptr && !account->Deleted)

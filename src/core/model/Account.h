@@ -19,10 +19,21 @@ class TImportSettings;
 class TAccount : public TBone {
  public:
   enum : int {
-    fAccountID = 0, fAccountName, fAccountType, fStartingBalance, fOverdraft, fNotes, fBalance
+    fAccountID = 0,
+    fAccountName,
+    fAccountType,
+    fStartingBalance,
+    fOverdraft,
+    fNotes,
+    fBalance
   };
   enum : int {
-    lfPassword = 0, lfCategories, lfStartDate, lfEndDate, lfIgnoreDates, lfAccountColour,
+    lfPassword = 0,
+    lfCategories,
+    lfStartDate,
+    lfEndDate,
+    lfIgnoreDates,
+    lfAccountColour,
     lfCustomCategories
   };
   using TEditor = std::function<bool(TAccount& row, void* ownerWindow)>;

@@ -31,11 +31,17 @@ TBudget::TBudget(TBone* owner, TBoneKind kind) : TBone(owner, kind) {
   AddDefinedFields(Fields(), Columns());
 }
 
-TBone* TBudget::NewRow(TBoneKind kind) { return AddRow(std::make_unique<TBudget>(this, kind)); }
+TBone* TBudget::NewRow(TBoneKind kind) {
+  return AddRow(std::make_unique<TBudget>(this, kind));
+}
 
-TBudget* TBudget::NewBudget(TBoneKind kind) { return static_cast<TBudget*>(NewRow(kind)); }
+TBudget* TBudget::NewBudget(TBoneKind kind) {
+  return static_cast<TBudget*>(NewRow(kind));
+}
 
-TBudget* TBudget::BudgetAt(int index) const { return dynamic_cast<TBudget*>(RowAt(index)); }
+TBudget* TBudget::BudgetAt(int index) const {
+  return dynamic_cast<TBudget*>(RowAt(index));
+}
 
 void TBudget::AssignNewId() {
   TBoneField* id = FieldAt(fBudgetID);
@@ -58,7 +64,9 @@ int TBudget::CompareBudgets(const TBone* a, const TBone* b) {
                              FieldText(y->FieldAt(fCategoryName), scratchY));
 }
 
-void TBudget::SortBudgets() { SortRows(CompareBudgets); }
+void TBudget::SortBudgets() {
+  SortRows(CompareBudgets);
+}
 
 int TBudget::CreateMonth(TDateTime target, TDateTime copyFrom) {
   int year, month, day, fromYear = 0, fromMonth = 0;
@@ -106,8 +114,10 @@ double TBudget::Remaining() const {
   } else {
     // Expenses are negative: adding them to the plan leaves what is unspent.
     remaining.Add(max);
-    if (actual.Raw > 0) remaining.Subtract(actual);
-    else remaining.Add(actual);
+    if (actual.Raw > 0)
+      remaining.Subtract(actual);
+    else
+      remaining.Add(actual);
   }
   return remaining.ToDouble();
 }

@@ -62,7 +62,6 @@ TImportSettings* TImportSettings::PatternAt(int index) const {
   return dynamic_cast<TImportSettings*>(RowAt(index));
 }
 
-
 int TImportSettings::GetMatchType() const {
   const std::string text = FieldAt(fMatchType)->AsString();
   for (int code = 0; code < 4; ++code)

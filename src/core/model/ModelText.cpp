@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <unordered_set>
 
 #include "store/BoneField.h"
 
@@ -13,7 +14,21 @@ unsigned char LowerAscii(char c) {
   return u >= 'A' && u <= 'Z' ? static_cast<unsigned char>(u - 'A' + 'a') : u;
 }
 
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsBlank(char c) {
+  return static_cast<unsigned char>(c) <= ' ';
+}
+
+struct TFoldedHash {
+  std::size_t operator()(std::string_view text) const {
+    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a over the folded bytes
+    for (char c : text) hash = (hash ^ LowerAscii(c)) * 1099511628211ull;
+    return static_cast<std::size_t>(hash);
+  }
+};
+
+struct TFoldedEqual {
+  bool operator()(std::string_view a, std::string_view b) const { return SameIgnoringCase(a, b); }
+};
 
 }  // namespace
 
@@ -55,15 +70,16 @@ std::string_view MainCategoryPart(std::string_view category) {
   return at == std::string_view::npos ? category : category.substr(0, at);
 }
 
+// Duplicates are dropped before sorting: descriptions repeat a great deal.
 std::string SortedUniqueLines(std::vector<std::string_view>& texts) {
-  std::stable_sort(texts.begin(), texts.end(), [](std::string_view a, std::string_view b) {
-    return CompareIgnoringCase(a, b) < 0;
-  });
+  std::unordered_set<std::string_view, TFoldedHash, TFoldedEqual> seen;
+  std::vector<std::string_view> unique;
+  for (std::string_view text : texts)
+    if (seen.insert(text).second) unique.push_back(text);
+  std::sort(unique.begin(), unique.end(),
+            [](std::string_view a, std::string_view b) { return CompareIgnoringCase(a, b) < 0; });
   std::string lines;
-  for (std::size_t i = 0; i < texts.size(); ++i) {
-    if (i > 0 && SameIgnoringCase(texts[i - 1], texts[i])) continue;
-    lines.append(texts[i]).append("\r\n");
-  }
+  for (std::string_view text : unique) lines.append(text).append("\r\n");
   return lines;
 }
 
@@ -87,9 +103,10 @@ const std::string& FieldText(const TBoneField* field, std::string& scratch) {
 
 int FieldInteger(const TBoneField* field) {
   if (field == nullptr) return 0;
-  const TVariant& held = field->HeldValue();
-  if (field->Kind() == TBoneFieldKind::Integer && held.IsInteger() &&
-      held.IntValue() >= INT32_MIN && held.IntValue() <= INT32_MAX)
+  if (field->Kind() != TBoneFieldKind::Integer) return field->AsInteger();
+  // A value never set reads as the default.
+  const TVariant& held = field->HeldValue().IsNull() ? field->DefaultValue() : field->HeldValue();
+  if (held.IsInteger() && held.IntValue() >= INT32_MIN && held.IntValue() <= INT32_MAX)
     return static_cast<int>(held.IntValue());
   return field->AsInteger();
 }

@@ -13,13 +13,17 @@ class TMoneySum {
  public:
   void Add(TCurrency amount) {
     std::int64_t sum = 0;
-    if (__builtin_add_overflow(Raw_, amount.Raw, &sum)) Extra_ += amount.ToDouble();
-    else Raw_ = sum;
+    if (__builtin_add_overflow(Raw_, amount.Raw, &sum))
+      Extra_ += amount.ToDouble();
+    else
+      Raw_ = sum;
   }
   void Subtract(TCurrency amount) {
     std::int64_t difference = 0;
-    if (__builtin_sub_overflow(Raw_, amount.Raw, &difference)) Extra_ -= amount.ToDouble();
-    else Raw_ = difference;
+    if (__builtin_sub_overflow(Raw_, amount.Raw, &difference))
+      Extra_ -= amount.ToDouble();
+    else
+      Raw_ = difference;
   }
   void Add(const TMoneySum& other) {
     Add(TCurrency{other.Raw_});

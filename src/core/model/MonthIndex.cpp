@@ -6,7 +6,9 @@
 namespace tf {
 namespace {
 
-int MonthKey(int year, int month) { return year * 12 + month; }
+int MonthKey(int year, int month) {
+  return year * 12 + month;
+}
 
 int MonthKeyOf(TDateTime date) {
   int year, month, day;

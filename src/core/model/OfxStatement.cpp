@@ -117,11 +117,16 @@ std::string XmlEscape(std::string_view text) {
   for (std::size_t at = 0; at < text.size();) {
     const auto c = static_cast<unsigned char>(text[at]);
     if (c < 0x80) {
-      if (c == '&') out += "&amp;";
-      else if (c == '<') out += "&lt;";
-      else if (c == '>') out += "&gt;";
-      else if (c < ' ' && c != '\t' && c != '\r' && c != '\n') out += ' ';
-      else out += static_cast<char>(c);
+      if (c == '&')
+        out += "&amp;";
+      else if (c == '<')
+        out += "&lt;";
+      else if (c == '>')
+        out += "&gt;";
+      else if (c < ' ' && c != '\t' && c != '\r' && c != '\n')
+        out += ' ';
+      else
+        out += static_cast<char>(c);
       ++at;
       continue;
     }

@@ -11,10 +11,14 @@ namespace {
 // Both texts upper-cased and trimmed; an empty match text is contained nowhere.
 bool Matches(int matchType, const std::string& description, const std::string& match) {
   switch (matchType) {
-    case mtStartsWith: return description.starts_with(match);
-    case mtEndsWith: return description.ends_with(match);
-    case mtExactMatch: return description == match;
-    default: return !match.empty() && description.find(match) != std::string::npos;
+    case mtStartsWith:
+      return description.starts_with(match);
+    case mtEndsWith:
+      return description.ends_with(match);
+    case mtExactMatch:
+      return description == match;
+    default:
+      return !match.empty() && description.find(match) != std::string::npos;
   }
 }
 

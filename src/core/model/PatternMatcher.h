@@ -27,7 +27,7 @@ class TPatternMatcher {
     std::string AccountID;  // empty: every account
     std::string Match;      // upper-cased and trimmed
     int MatchType = 0;
-    std::string Category;  // as stored
+    std::string Category;        // as stored
     bool GivesCategory = false;  // a blank category keeps the transaction's
     int TransactionType = 1;
   };

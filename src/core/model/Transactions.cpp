@@ -38,10 +38,10 @@ const char* const kTypeNames[4] = {"Income", "Expense", "Transfer", "Deposit"};
 const char* const kOfxTypes[4] = {"CREDIT", "DEBIT", "CREDIT", "DEBIT"};
 
 // Year, month or day 0 admits any.
-bool DateMatches(TDateTime date, int year, int month, int day) {
+bool DateMatches(const TTransactions& row, int year, int month, int day) {
   if (year == 0 && month == 0 && day == 0) return true;
   int y, m, d;
-  DecodeDate(date, y, m, d);
+  row.DecodedDate(y, m, d);
   return (year == 0 || year == y) && (month == 0 || month == m) && (day == 0 || day == d);
 }
 
@@ -87,8 +87,16 @@ double TTransactions::DateValue() const {
   if (DateCache_ == 0) {
     std::string scratch;
     DateCache_ = ParseStatementDate(FieldText(FieldAt(fDate), scratch));
+    DecodeDate(DateCache_, CachedYear_, CachedMonth_, CachedDay_);
   }
   return DateCache_;
+}
+
+void TTransactions::DecodedDate(int& year, int& month, int& day) const {
+  DateValue();
+  year = CachedYear_;
+  month = CachedMonth_;
+  day = CachedDay_;
 }
 
 void TTransactions::AssignNewId() {
@@ -178,8 +186,8 @@ void TTransactions::SortTransactions() {
   keyed.reserve(items.size());
   for (auto& item : items) {
     const auto* row = static_cast<const TTransactions*>(item.get());
-    keyed.push_back({DateOf(row->DateValue()), FieldInteger(row->FieldAt(fSortOrder)),
-                     std::move(item)});
+    keyed.push_back(
+        {DateOf(row->DateValue()), FieldInteger(row->FieldAt(fSortOrder)), std::move(item)});
   }
   std::stable_sort(keyed.begin(), keyed.end(), [](const TKeyed& a, const TKeyed& b) {
     return a.Day != b.Day ? a.Day < b.Day : a.Order < b.Order;
@@ -188,7 +196,7 @@ void TTransactions::SortTransactions() {
 }
 
 bool TTransactions::PassesRowTest(int year, int month, int day, int type) const {
-  return !Deleted && GetTransactionType() == type && DateMatches(DateValue(), year, month, day);
+  return !Deleted && GetTransactionType() == type && DateMatches(*this, year, month, day);
 }
 
 // With a year and a month, only that month's rows through the month index; a

@@ -22,8 +22,17 @@ inline const std::string kSelectUncategorised = std::string(1, '\x02');
 class TTransactions : public TBone {
  public:
   enum : int {
-    fTransactionID = 0, fDate, fDescription, fCategory, fAmount, fBalance, fRawLineData,
-    fTransactionType, fSortOrder, fParentTransactionID, fLockedForAutoMatching
+    fTransactionID = 0,
+    fDate,
+    fDescription,
+    fCategory,
+    fAmount,
+    fBalance,
+    fRawLineData,
+    fTransactionType,
+    fSortOrder,
+    fParentTransactionID,
+    fLockedForAutoMatching
   };
   using TEditor = std::function<bool(TTransactions& row, void* ownerWindow)>;
   static TEditor& Editor();
@@ -42,6 +51,8 @@ class TTransactions : public TBone {
   // date of an existing row calls ClearDateCache.
   double DateValue() const;
   void ClearDateCache() { DateCache_ = 0; }
+  // Year, month and day of DateValue, from the same cache.
+  void DecodedDate(int& year, int& month, int& day) const;
 
   void AssignNewId();
   int GetTransactionType() const;
@@ -82,6 +93,7 @@ class TTransactions : public TBone {
                     const std::string* selector, bool mainCategory) const;
 
   mutable double DateCache_ = 0;
+  mutable int CachedYear_ = 0, CachedMonth_ = 0, CachedDay_ = 0;  // valid with DateCache_
 };
 
 }  // namespace tf

@@ -72,9 +72,9 @@ TEST_F(AccountTest, AccountTypeIndexAndOfxType) {
     int Index;
     const char* Ofx;
   } cases[] = {
-      {"Current Account", 0, "CHECKING"}, {"Credit Card", 1, "CREDITLINE"},
-      {"Saving Account", 2, "SAVINGS"},   {"Home Loan", 3, "CREDITLINE"},
-      {"Vehicle Loan", 4, "CREDITLINE"},  {"Other", 5, "CREDITLINE"},
+      {"Current Account", 0, "CHECKING"},   {"Credit Card", 1, "CREDITLINE"},
+      {"Saving Account", 2, "SAVINGS"},     {"Home Loan", 3, "CREDITLINE"},
+      {"Vehicle Loan", 4, "CREDITLINE"},    {"Other", 5, "CREDITLINE"},
       {"current account", 5, "CREDITLINE"}, {"", 5, "CREDITLINE"},
   };
   TAccount* account = AddAccount(Root(), "{A}");
@@ -87,8 +87,8 @@ TEST_F(AccountTest, AccountTypeIndexAndOfxType) {
 
 TEST_F(AccountTest, SortsByTypeThenNameIgnoringCase) {
   const std::pair<const char*, const char*> accounts[] = {
-      {"Vehicle Loan", "Car"},       {"current account", "b"}, {"Current Account", "A"},
-      {"Credit Card", "Visa"},       {"Saving Account", "Rainy"}, {"Home Loan", "House"},
+      {"Vehicle Loan", "Car"},  {"current account", "b"},    {"Current Account", "A"},
+      {"Credit Card", "Visa"},  {"Saving Account", "Rainy"}, {"Home Loan", "House"},
       {"Current Account", "C"},
   };
   for (const auto& [type, name] : accounts) AddAccount(Root(), "", name, type);
@@ -184,7 +184,8 @@ TEST_F(CategoryListTest, CustomListPlusEveryLiveCategoryInUse) {
 
 TEST_F(CategoryListTest, AllDescriptionsOncePerTextIgnoringCase) {
   TAccount* a = AddAccount(Root(), "{A}");
-  for (const char* text : {"Rent", "ATM", "rent", "atm cash"}) AddTransaction(*a, {"", 0, 1, "", text});
+  for (const char* text : {"Rent", "ATM", "rent", "atm cash"})
+    AddTransaction(*a, {"", 0, 1, "", text});
   AddTransaction(*a, {"", 0, 1, "", "Gone"})->Deleted = true;
   TAccount* gone = AddAccount(Root(), "{G}");
   gone->Deleted = true;

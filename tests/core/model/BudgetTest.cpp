@@ -37,8 +37,8 @@ TEST_F(BudgetTest, Remaining) {
     double Max, Actual, Remaining;
   };
   const TCase cases[] = {
-      {false, 500, -120, 380}, {false, 500, -650, -150}, {false, 500, 40, 460},
-      {false, 500, 0, 500},    {true, 1000, 1200, 200},  {true, 1000, 800, -200},
+      {false, 500, -120, 380},  {false, 500, -650, -150}, {false, 500, 40, 460},
+      {false, 500, 0, 500},     {true, 1000, 1200, 200},  {true, 1000, 800, -200},
       {false, 0.1, -0.3, -0.2},
   };
   for (const TCase& c : cases) {

@@ -119,7 +119,8 @@ TEST_F(RecogniseTest, LockedRowsAndMissingArgumentsChangeNothing) {
 }
 
 TEST(MatchTypeTest, NamesCodesAndStoredTexts) {
-  EXPECT_EQ(TImportSettings::MatchTypeNames(), "Contains\r\nStarts With\r\nEnds With\r\nExact Match");
+  EXPECT_EQ(TImportSettings::MatchTypeNames(),
+            "Contains\r\nStarts With\r\nEnds With\r\nExact Match");
   const std::pair<const char*, int> names[] = {
       {" starts with ", 1}, {"ENDS WITH", 2}, {"Exact Match", 3}, {"contains", 0}, {"begins", 0}};
   for (const auto& [name, code] : names) EXPECT_EQ(TImportSettings::MatchTypeFromName(name), code);

@@ -15,7 +15,9 @@
 
 namespace tf::testing {
 
-inline TVariant Money(double amount) { return TVariant::Currency(TCurrency::FromDouble(amount)); }
+inline TVariant Money(double amount) {
+  return TVariant::Currency(TCurrency::FromDouble(amount));
+}
 
 inline void SetText(TBone& row, int index, const std::string& text) {
   row.FieldAt(index)->SetValue(TVariant::String(text));

@@ -49,8 +49,8 @@ TEST_F(TransactionsTest, TypeCodesNamesAndOfxTypes) {
     const char* Ofx;
   };
   const TCase cases[] = {
-      {0, 0, "Income", "CREDIT"},  {1, 1, "Expense", "DEBIT"}, {2, 2, "Transfer", "CREDIT"},
-      {3, 3, "Deposit", "DEBIT"},  {7, 1, "Expense", "DEBIT"}, {-1, -1, "", ""},
+      {0, 0, "Income", "CREDIT"}, {1, 1, "Expense", "DEBIT"}, {2, 2, "Transfer", "CREDIT"},
+      {3, 3, "Deposit", "DEBIT"}, {7, 1, "Expense", "DEBIT"}, {-1, -1, "", ""},
   };
   TTransactions* row = Add({});
   for (const TCase& c : cases) {
@@ -59,6 +59,8 @@ TEST_F(TransactionsTest, TypeCodesNamesAndOfxTypes) {
     EXPECT_EQ(row->TransactionTypeName(), c.Name) << c.Stored;
     EXPECT_EQ(row->OfxTransactionType(), c.Ofx) << c.Stored;
   }
+  const TTransactions fresh(nullptr, TBoneKind::Single);
+  EXPECT_EQ(fresh.GetTransactionType(), ttExpense);
 }
 
 TEST_F(TransactionsTest, TypeFromName) {
@@ -143,16 +145,18 @@ TEST_F(TransactionSumsTest, SumCategorySelectors) {
     double Sum;
   };
   const TCase cases[] = {
-      {kSelectAllCategories, false, -57.75}, {kSelectUncategorised, false, -7},
-      {"Food", false, -20.5},                {"Food", true, -50.75},
-      {"Food - groceries", true, -30.25},    {"food", true, 0},
+      {kSelectAllCategories, false, -57.75},
+      {kSelectUncategorised, false, -7},
+      {"Food", false, -20.5},
+      {"Food", true, -50.75},
+      {"Food - groceries", true, -30.25},
+      {"food", true, 0},
       {"Food - groceries", false, -30.25},
   };
   for (const TCase& c : cases) {
     EXPECT_DOUBLE_EQ(Table()->SumCategory(2024, 1, 0, ttExpense, c.Selector, c.Main), c.Sum)
         << c.Selector << " main " << c.Main;
-    EXPECT_DOUBLE_EQ(Table()->SumCategoryAllRows(2024, 1, 0, ttExpense, c.Selector, c.Main),
-                     c.Sum)
+    EXPECT_DOUBLE_EQ(Table()->SumCategoryAllRows(2024, 1, 0, ttExpense, c.Selector, c.Main), c.Sum)
         << c.Selector << " main " << c.Main;
   }
   EXPECT_DOUBLE_EQ(Table()->SumCategoryAllRows(0, 0, 0, ttExpense, "Food - groceries", false),
