@@ -9,6 +9,7 @@ namespace tf::cli {
 
 using TArgs = std::vector<std::string>;
 
+int AccountsCommand(const TArgs& args);
 int DumpCommand(const TArgs& args);
 int ResaveCommand(const TArgs& args);
 int ReportCommand(const TArgs& args);

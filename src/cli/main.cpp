@@ -17,6 +17,8 @@ struct TCommand {
 
 const std::map<std::string, TCommand>& Commands() {
   static const std::map<std::string, TCommand> commands = {
+      {"accounts", {tf::cli::AccountsCommand, "accounts [--data FILE]",
+                    "the accounts and their balances (--password TEXT for a protected file)"}},
       {"budget", {tf::cli::BudgetCommand, "budget --month \"MMM YYYY\" OUT",
                   "one month's budget as HTML or CSV (by OUT's extension)"}},
       {"dump", {tf::cli::DumpCommand, "dump FILE", "print the whole data file as JSON"}},
