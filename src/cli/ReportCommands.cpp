@@ -78,7 +78,8 @@ TDateTime ParseDayOption(const std::string& name, const std::string& text) {
 TBudgetMonth ParseMonthOption(const std::string& text) {
   const bool shaped = text.size() == 8 && text[3] == ' ' && MonthFromShortName(text.substr(0, 3));
   const TDateTime date = shaped ? ParseStatementDate("01 " + text) : 0;
-  if (date == 0) throw TUsageError{"\"--month\" must be a month like Mar 2026, not \"" + text + "\""};
+  if (date == 0)
+    throw TUsageError{"\"--month\" must be a month like Mar 2026, not \"" + text + "\""};
   int year = 0, month = 0, day = 0;
   DecodeDate(date, year, month, day);
   return TBudgetMonth(year, month);
@@ -119,7 +120,8 @@ int Guarded(const char* usage, F&& body) {
 int ReportCommand(const TArgs& args) {
   if (args.empty() || args[0] != "finyear") {
     std::cerr << "tallyfold-cli: unknown report" << (args.empty() ? "" : " \"" + args[0] + "\"")
-              << '\n' << kFinYearUsage;
+              << '\n'
+              << kFinYearUsage;
     return 2;
   }
   return Guarded(kFinYearUsage, [&] {

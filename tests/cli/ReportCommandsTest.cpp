@@ -32,11 +32,18 @@ void Amount(TBone& row, int field, std::int64_t cents) {
 void FillData(TAccount& root) {
   TAccount* account = root.NewAccount();
   Text(*account, TAccount::fAccountID, "{00000001-0000-0000-0000-000000000000}");
-  struct TRow { const char* Date; const char* Description; const char* Category; std::int64_t Cents; int Type; };
-  for (const TRow& r : {TRow{"02 Mar 2024", "Pay", "Salary", 2500000, ttIncome},
-                        TRow{"05 Mar 2024", "Fish & <Chips>", "Food - dining out", -4525, ttExpense},
-                        TRow{"09 Mar 2024", "Market", "Food - groceries", -65000, ttExpense},
-                        TRow{"02 Apr 2024", "Later", "Food - groceries", -100, ttExpense}}) {
+  struct TRow {
+    const char* Date;
+    const char* Description;
+    const char* Category;
+    std::int64_t Cents;
+    int Type;
+  };
+  for (const TRow& r :
+       {TRow{"02 Mar 2024", "Pay", "Salary", 2500000, ttIncome},
+        TRow{"05 Mar 2024", "Fish & <Chips>", "Food - dining out", -4525, ttExpense},
+        TRow{"09 Mar 2024", "Market", "Food - groceries", -65000, ttExpense},
+        TRow{"02 Apr 2024", "Later", "Food - groceries", -100, ttExpense}}) {
     TTransactions* t = account->TransactionsTable()->NewTransaction();
     Text(*t, TTransactions::fDate, r.Date);
     Text(*t, TTransactions::fDescription, r.Description);
@@ -44,7 +51,11 @@ void FillData(TAccount& root) {
     Amount(*t, TTransactions::fAmount, r.Cents);
     t->SetTransactionType(r.Type);
   }
-  struct TLine { const char* Category; std::int64_t Cents; bool Income; };
+  struct TLine {
+    const char* Category;
+    std::int64_t Cents;
+    bool Income;
+  };
   for (const TLine& l : {TLine{"Food - groceries", 50000, false}, TLine{"Salary", 2400000, true}}) {
     TBudget* line = root.BudgetTable()->NewBudget();
     Text(*line, TBudget::fCategoryName, l.Category);
@@ -95,14 +106,16 @@ struct ReportCommandsTest : ::testing::Test {
 
 TEST_F(ReportCommandsTest, FinYearWritesTheReportOfThePeriod) {
   const std::string out = Path("year.htm");
-  const TRun run = Run("report finyear " + DataArg() + "--from '01 Jan 2024' --to '31 Mar 2024' '" + out + "'");
+  const TRun run =
+      Run("report finyear " + DataArg() + "--from '01 Jan 2024' --to '31 Mar 2024' '" + out + "'");
   ASSERT_EQ(run.Status, 0) << run.Err;
   EXPECT_EQ(run.Out, out + "\n");
   const std::string html = ReadWholeFile(out);
   EXPECT_NE(html.find("Fish &amp; &lt;Chips&gt;"), std::string::npos);
   EXPECT_EQ(html.find("Later"), std::string::npos);
   LoadHere();
-  EXPECT_EQ(html, FinancialYearReport(Global().Accounts, EncodeDate(2024, 1, 1), EncodeDate(2024, 3, 31)));
+  EXPECT_EQ(html, FinancialYearReport(Global().Accounts, EncodeDate(2024, 1, 1),
+                                      EncodeDate(2024, 3, 31)));
 }
 
 TEST_F(ReportCommandsTest, BudgetCsvHasTheActualComputedFromTransactions) {
@@ -132,11 +145,16 @@ TEST_F(ReportCommandsTest, BudgetHtmlIsTheBudgetDocument) {
 }
 
 TEST_F(ReportCommandsTest, MistakesExplainThemselvesAndWriteNothing) {
-  struct TCase { std::string Args; int Status; const char* Message; };
+  struct TCase {
+    std::string Args;
+    int Status;
+    const char* Message;
+  };
   const std::string out = " '" + Path("out.htm") + "'";
   const std::string finyear = "report finyear " + DataArg();
   const TCase cases[] = {
-      {finyear + "--from '2024-01-01' --to '31 Dec 2024'" + out, 2, "must be a date like 01 Jan 2024"},
+      {finyear + "--from '2024-01-01' --to '31 Dec 2024'" + out, 2,
+       "must be a date like 01 Jan 2024"},
       {finyear + "--from '32 Jan 2024' --to '31 Dec 2024'" + out, 2, "\"--from\""},
       {finyear + "--from '01 Jan 2024' --to '31 Foo 2024'" + out, 2, "\"--to\" must be a date"},
       {finyear + "--from '01 Feb 2024' --to '31 Jan 2024'" + out, 2, "lies before"},

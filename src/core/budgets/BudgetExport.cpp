@@ -38,15 +38,23 @@ std::vector<TBudget*> PageOrder(const std::vector<TBudget*>& lines) {
   return sorted;
 }
 
-bool IsIncome(const TBudget& line) { return line.FieldAt(TBudget::fIncome)->AsBool(); }
+bool IsIncome(const TBudget& line) {
+  return line.FieldAt(TBudget::fIncome)->AsBool();
+}
 std::string CategoryOf(const TBudget& line) {
   return line.FieldAt(TBudget::fCategoryName)->AsString();
 }
-TCurrency ActualOf(const TBudget& line) { return line.FieldAt(TBudget::fActual)->AsCurrency(); }
-TCurrency BudgetedOf(const TBudget& line) { return line.FieldAt(TBudget::fMax)->AsCurrency(); }
+TCurrency ActualOf(const TBudget& line) {
+  return line.FieldAt(TBudget::fActual)->AsCurrency();
+}
+TCurrency BudgetedOf(const TBudget& line) {
+  return line.FieldAt(TBudget::fMax)->AsCurrency();
+}
 // Remaining works on exact money values; its double is exact to far below a
 // ten-thousandth, so the sign test below sees a true zero as zero.
-TCurrency DifferenceOf(const TBudget& line) { return TCurrency::FromDouble(line.Remaining()); }
+TCurrency DifferenceOf(const TBudget& line) {
+  return TCurrency::FromDouble(line.Remaining());
+}
 
 // "B" above 0, "R" below, nothing at 0: the blue, red or plain amount style.
 std::string DifColor(TCurrency value) {

@@ -130,7 +130,8 @@ bool TBudgetMonth::CopyActualFromLastMonth(std::size_t row) {
 void TBudgetMonth::ChangeType(std::size_t row) {
   TBudget* line = LineAt(row);
   if (line == nullptr) return;
-  line->FieldAt(TBudget::fIncome)->SetValue(TVariant::Bool(!line->FieldAt(TBudget::fIncome)->AsBool()));
+  line->FieldAt(TBudget::fIncome)
+      ->SetValue(TVariant::Bool(!line->FieldAt(TBudget::fIncome)->AsBool()));
   Refresh();
 }
 

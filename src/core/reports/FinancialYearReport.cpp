@@ -17,7 +17,9 @@ namespace {
 
 constexpr int kReportTemplate = 0;
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 int CompareNoCase(const std::string& a, const std::string& b) {
   const std::size_t n = std::min(a.size(), b.size());
@@ -28,9 +30,13 @@ int CompareNoCase(const std::string& a, const std::string& b) {
   return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
-int Sign(double value) { return value < 0 ? -1 : (value > 0 ? 1 : 0); }
+int Sign(double value) {
+  return value < 0 ? -1 : (value > 0 ? 1 : 0);
+}
 
-TCurrency AmountOf(const TTransactions& t) { return t.FieldAt(TTransactions::fAmount)->AsCurrency(); }
+TCurrency AmountOf(const TTransactions& t) {
+  return t.FieldAt(TTransactions::fAmount)->AsCurrency();
+}
 
 // The four row blocks of the template, cut out of its working text.
 struct TReportBlocks {
@@ -81,7 +87,8 @@ void TReportBuilder::Add(const TTransactions& t) {
   row = FillToken("MINUS", FormatReportAmount(minus), row);
   row = FillToken("BALANCE", FormatReportAmount(SubPlus_ + SubMinus_), row);
   row = FillToken("ROWCOLOR", Colors_.Next(), row);
-  Pending_ += FillToken("DESC", ReportText(t.FieldAt(TTransactions::fDescription)->AsString()), row);
+  Pending_ +=
+      FillToken("DESC", ReportText(t.FieldAt(TTransactions::fDescription)->AsString()), row);
 }
 
 void TReportBuilder::StartMain(const std::string& main, const std::string& sub) {
@@ -154,9 +161,10 @@ std::vector<const TTransactions*> CollectReportTransactions(const TAccount& acco
       if (t != nullptr && !t->Deleted && DateInRange(t->DateValue(), from, to)) result.push_back(t);
     }
   }
-  std::stable_sort(result.begin(), result.end(), [](const TTransactions* x, const TTransactions* y) {
-    return CompareReportTransactions(x, y) < 0;
-  });
+  std::stable_sort(result.begin(), result.end(),
+                   [](const TTransactions* x, const TTransactions* y) {
+                     return CompareReportTransactions(x, y) < 0;
+                   });
   return result;
 }
 

@@ -1,5 +1,3 @@
-#include "budgets/BudgetExport.h"
-
 #include <gtest/gtest.h>
 
 #include "FinanceFixture.h"
@@ -7,6 +5,7 @@
 #include "app/MemoryPreferenceStore.h"
 #include "app/NumberFormat.h"
 #include "app/SystemNumberFormat.h"
+#include "budgets/BudgetExport.h"
 #include "budgets/BudgetMonth.h"
 
 namespace tf {
@@ -26,7 +25,11 @@ TEST(BudgetExportNameTest, DefaultNameIsTheMonth) {
 }
 
 TEST(BudgetExportNameTest, AppendsTheFormsExtensionUnlessItIsThere) {
-  struct TCase { const char* Chosen; TBudgetExportForm Form; const char* Written; };
+  struct TCase {
+    const char* Chosen;
+    TBudgetExportForm Form;
+    const char* Written;
+  };
   const TCase cases[] = {
       {"Budget for Mar 2026", TBudgetExportForm::Html, "Budget for Mar 2026.html"},
       {"Budget for Mar 2026", TBudgetExportForm::Csv, "Budget for Mar 2026.csv"},
@@ -37,7 +40,8 @@ TEST(BudgetExportNameTest, AppendsTheFormsExtensionUnlessItIsThere) {
       {"/home/me/v1.2/report", TBudgetExportForm::Csv, "/home/me/v1.2/report.csv"},
       {"budget.", TBudgetExportForm::Csv, "budget..csv"},
   };
-  for (const TCase& c : cases) EXPECT_EQ(BudgetExportFileName(c.Chosen, c.Form), c.Written) << c.Chosen;
+  for (const TCase& c : cases)
+    EXPECT_EQ(BudgetExportFileName(c.Chosen, c.Form), c.Written) << c.Chosen;
 }
 
 TEST(BudgetExportNameTest, FormFollowsTheExtension) {
@@ -79,8 +83,9 @@ struct BudgetExportTest : ::testing::Test {
 
 TEST_F(BudgetExportTest, CsvHasOneQuotedLinePerBudgetLine) {
   const std::string csv = BudgetCsv(lines, format);
-  EXPECT_NE(csv.find("\r\n\"Expense\",\"Food - groceries\",\"-1,250.00\",\"1,500.00\",\"250.00\"\r\n"),
-            std::string::npos);
+  EXPECT_NE(
+      csv.find("\r\n\"Expense\",\"Food - groceries\",\"-1,250.00\",\"1,500.00\",\"250.00\"\r\n"),
+      std::string::npos);
   // A quote inside a field is doubled, so the field reads back whole.
   EXPECT_NE(csv.find(",\"Car <fuel> & \"\"oil\"\", |ACT|\","), std::string::npos);
   ExpectMatchesGolden(csv, DataPath("budgets/budget-mar-2026.csv"));
@@ -96,7 +101,8 @@ TEST_F(BudgetExportTest, HtmlRowsUsePreferenceSeparatorsAndSummarySystemOnes) {
   // Remaining exactly 0: the plain amount style.
   EXPECT_NE(html.find("<td class=\"moneyleft\">0,00</td>\r\n  </tr>"), std::string::npos);
   EXPECT_EQ(html.find("<fuel>"), std::string::npos);
-  EXPECT_NE(html.find("Car &lt;fuel&gt; &amp; &quot;oil&quot;, &#124;ACT&#124;"), std::string::npos);
+  EXPECT_NE(html.find("Car &lt;fuel&gt; &amp; &quot;oil&quot;, &#124;ACT&#124;"),
+            std::string::npos);
   ExpectMatchesGolden(html, DataPath("budgets/budget-mar-2026.html"));
 }
 
@@ -107,8 +113,8 @@ TEST_F(BudgetExportTest, RowColoursRunAcrossBothSections) {
        at = html.find("bgcolor=\"", at + 1))
     colours.push_back(html.substr(at + 9, 7));
   // Five lines, then the summary's fixed Budgeted row.
-  const std::vector<std::string> expected = {"#F5F5F5", "#FFFFFF", "#F5F5F5", "#FFFFFF",
-                                             "#F5F5F5", "#F5F5F5"};
+  const std::vector<std::string> expected = {"#F5F5F5", "#FFFFFF", "#F5F5F5",
+                                             "#FFFFFF", "#F5F5F5", "#F5F5F5"};
   EXPECT_EQ(colours, expected);
   EXPECT_LT(html.find("Interest"), html.find("Salary"));
   EXPECT_LT(html.find("Salary"), html.find(">Expenses<"));
@@ -116,7 +122,8 @@ TEST_F(BudgetExportTest, RowColoursRunAcrossBothSections) {
 
 TEST_F(BudgetExportTest, EmptyMonthStillMakesADocument) {
   const std::vector<TBudget*> none;
-  EXPECT_EQ(BudgetCsv(none, format), "\"Type\",\"Category\",\"Actual\",\"Budgeted\",\"Difference\"\r\n");
+  EXPECT_EQ(BudgetCsv(none, format),
+            "\"Type\",\"Category\",\"Actual\",\"Budgeted\",\"Difference\"\r\n");
   const std::string html = BudgetHtml(none, 2030, 1, format);
   EXPECT_NE(html.find("<title>Budget for Jan 2030</title>"), std::string::npos);
   EXPECT_EQ(html.find("|"), std::string::npos);

@@ -1,9 +1,8 @@
-#include "budgets/BudgetMonth.h"
-
 #include <gtest/gtest.h>
 
 #include "FinanceFixture.h"
 #include "app/Formats.h"
+#include "budgets/BudgetMonth.h"
 
 namespace tf {
 namespace {
@@ -20,9 +19,15 @@ std::string Shape(const TBudgetMonth& month) {
   for (const TBudgetMonthRow& row : month.Rows()) {
     if (!shape.empty()) shape += " | ";
     switch (row.Kind) {
-      case TBudgetRowKind::Section: shape += "[" + row.Section + "]"; break;
-      case TBudgetRowKind::Line: shape += row.Category; break;
-      case TBudgetRowKind::Empty: shape += "-"; break;
+      case TBudgetRowKind::Section:
+        shape += "[" + row.Section + "]";
+        break;
+      case TBudgetRowKind::Line:
+        shape += row.Category;
+        break;
+      case TBudgetRowKind::Empty:
+        shape += "-";
+        break;
     }
   }
   return shape;
@@ -31,7 +36,8 @@ std::string Shape(const TBudgetMonth& month) {
 std::string TotalsText(const TBudgetTotals& totals) {
   std::string text;
   for (int r = 0; r < 3; ++r) {
-    for (int c = 0; c < 3; ++c) text += (c ? " " : (r ? " / " : "")) + CurrencyToText(totals.Cell(r, c));
+    for (int c = 0; c < 3; ++c)
+      text += (c ? " " : (r ? " / " : "")) + CurrencyToText(totals.Cell(r, c));
   }
   return text;
 }
@@ -113,8 +119,7 @@ TEST_F(BudgetMonthTest, TotalsGridFollowsTheNineFormulas) {
   TBudgetMonth month(2024, 3);
   month.Refresh();
   // AI 1000.40, AE -650, BI 1000.40, BE 800: the income balances exactly.
-  EXPECT_EQ(TotalsText(month.Totals()),
-            "1000.4 -650 350.4 / 1000.4 -800 200.4 / 0 150 150");
+  EXPECT_EQ(TotalsText(month.Totals()), "1000.4 -650 350.4 / 1000.4 -800 200.4 / 0 150 150");
   EXPECT_EQ(TBudgetTotals::kRowCaptions[2], std::string("Difference"));
   EXPECT_EQ(TBudgetTotals::kColumnCaptions[2], std::string("Balance"));
   EXPECT_THROW(month.Totals().Cell(3, 0), std::out_of_range);
@@ -135,7 +140,11 @@ TEST_F(BudgetMonthTest, EditingTheBudgetedCellUpdatesDifferenceAndTotals) {
   TBudget& food = AddBudgetLine("Food", 2024, 3, "0", false);
   TBudgetMonth month(2024, 3);
   month.Refresh();
-  struct TCase { const char* Typed; const char* Max; const char* Difference; };
+  struct TCase {
+    const char* Typed;
+    const char* Max;
+    const char* Difference;
+  };
   for (const TCase& c : {TCase{"5", "5", "-645"}, TCase{"50", "50", "-600"},
                          TCase{"1,000.5", "1000.5", "350.5"}, TCase{"abc", "0", "-650"}}) {
     month.SetBudgeted(1, c.Typed);
@@ -200,7 +209,8 @@ TEST_F(BudgetMonthTest, CreateBudgetReplacesTheMonthsLines) {
 
   // From the displayed month itself: its lines are gone before the copy.
   month.CreateBudget(EncodeDate(2024, 3, 1));
-  for (TBudget* line : month.Lines()) EXPECT_EQ(line->FieldAt(TBudget::fMax)->AsCurrency(), TCurrency{});
+  for (TBudget* line : month.Lines())
+    EXPECT_EQ(line->FieldAt(TBudget::fMax)->AsCurrency(), TCurrency{});
   EXPECT_EQ(month.Lines().size(), 3u);
 }
 

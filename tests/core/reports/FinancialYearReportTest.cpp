@@ -1,10 +1,9 @@
-#include "reports/FinancialYearReport.h"
-
 #include <gtest/gtest.h>
 
 #include "FinanceFixture.h"
 #include "GoldenFile.h"
 #include "app/SystemNumberFormat.h"
+#include "reports/FinancialYearReport.h"
 #include "reports/ReportTemplate.h"
 
 namespace tf {
@@ -24,7 +23,8 @@ struct FinancialYearReportTest : ::testing::Test {
 
 std::vector<std::string> Descriptions(const std::vector<const TTransactions*>& rows) {
   std::vector<std::string> texts;
-  for (const TTransactions* t : rows) texts.push_back(t->FieldAt(TTransactions::fDescription)->AsString());
+  for (const TTransactions* t : rows)
+    texts.push_back(t->FieldAt(TTransactions::fDescription)->AsString());
   return texts;
 }
 
@@ -53,10 +53,14 @@ TEST_F(FinancialYearReportTest, ComparesCategoryThenDayThenSortOrder) {
   TTransactions& food3 = AddTransaction(a, "01 Jan 2024", "", "food", "0", ttExpense, 7);
   TTransactions& bonus = AddTransaction(a, "09 Jan 2024", "", "Bonus", "0", ttExpense, 9);
   TTransactions& foodSub = AddTransaction(a, "01 Jan 2024", "", "Food - a", "0");
-  struct TCase { const TTransactions* A; const TTransactions* B; int Sign; };
-  for (const TCase& c : {TCase{&food2, &food1, -1}, TCase{&food3, &food2, -1},
-                         TCase{&bonus, &food3, -1}, TCase{&food1, &foodSub, -1},
-                         TCase{&food1, &food1, 0}}) {
+  struct TCase {
+    const TTransactions* A;
+    const TTransactions* B;
+    int Sign;
+  };
+  for (const TCase& c :
+       {TCase{&food2, &food1, -1}, TCase{&food3, &food2, -1}, TCase{&bonus, &food3, -1},
+        TCase{&food1, &foodSub, -1}, TCase{&food1, &food1, 0}}) {
     const int result = CompareReportTransactions(c.A, c.B);
     EXPECT_EQ((result > 0) - (result < 0), c.Sign);
     const int reverse = CompareReportTransactions(c.B, c.A);
