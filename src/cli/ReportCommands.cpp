@@ -7,6 +7,7 @@
 #include <set>
 
 #include "CliCommand.h"
+#include "CliData.h"
 #include "app/Formats.h"
 #include "app/Global.h"
 #include "budgets/BudgetExport.h"
@@ -18,16 +19,11 @@
 namespace tf::cli {
 namespace {
 
-constexpr const char* kFinYearUsage =
-    "usage: tallyfold-cli report finyear [--data FILE] --from \"DD MMM YYYY\" --to \"DD MMM YYYY\" "
-    "OUT\n";
-constexpr const char* kBudgetUsage =
-    "usage: tallyfold-cli budget [--data FILE] --month \"MMM YYYY\" OUT (.htm, .html or .csv)\n";
-
-// A command-line mistake: the message is shown with the usage, exit 2.
-struct TUsageError {
-  std::string Message;
-};
+const std::string kFinYearUsage = std::string("usage: tallyfold-cli report finyear ") +
+                                  kDataOptionsUsage +
+                                  " --from \"DD MMM YYYY\" --to \"DD MMM YYYY\" OUT\n";
+const std::string kBudgetUsage = std::string("usage: tallyfold-cli budget ") + kDataOptionsUsage +
+                                 " --month \"MMM YYYY\" OUT (.htm, .html or .csv)\n";
 
 // "--name value" options and the remaining arguments, in order.
 struct TOptions {
@@ -42,9 +38,9 @@ TOptions ParseOptions(const TArgs& args, const std::set<std::string>& names) {
     if (arg.rfind("--", 0) != 0) {
       options.Positional.push_back(arg);
     } else if (names.count(arg) == 0) {
-      throw TUsageError{"unknown option \"" + arg + "\""};
+      throw ECliUsage("unknown option \"" + arg + "\"");
     } else if (i + 1 == args.size()) {
-      throw TUsageError{"\"" + arg + "\" needs a value"};
+      throw ECliUsage("\"" + arg + "\" needs a value");
     } else {
       options.Values[arg] = args[++i];
     }
@@ -54,12 +50,12 @@ TOptions ParseOptions(const TArgs& args, const std::set<std::string>& names) {
 
 const std::string& Required(const TOptions& options, const std::string& name) {
   const auto found = options.Values.find(name);
-  if (found == options.Values.end()) throw TUsageError{"\"" + name + "\" is missing"};
+  if (found == options.Values.end()) throw ECliUsage("\"" + name + "\" is missing");
   return found->second;
 }
 
 std::string OnlyOut(const TOptions& options) {
-  if (options.Positional.size() != 1) throw TUsageError{"give exactly one output file"};
+  if (options.Positional.size() != 1) throw ECliUsage("give exactly one output file");
   return options.Positional[0];
 }
 
@@ -69,30 +65,20 @@ TDateTime ParseDayOption(const std::string& name, const std::string& text) {
                       MonthFromShortName(text.substr(3, 3)) != 0;
   const TDateTime date = shaped ? ParseStatementDate(text) : 0;
   if (date == 0) {
-    throw TUsageError{"\"" + name + "\" must be a date like 01 Jan 2024, not \"" + text + "\""};
+    throw ECliUsage("\"" + name + "\" must be a date like 01 Jan 2024, not \"" + text + "\"");
   }
   return date;
 }
 
 // "MMM YYYY", for example Mar 2026.
 TBudgetMonth ParseMonthOption(const std::string& text) {
-  const bool shaped = text.size() == 8 && text[3] == ' ' && MonthFromShortName(text.substr(0, 3));
+  const bool shaped =
+      text.size() == 8 && text[3] == ' ' && MonthFromShortName(text.substr(0, 3)) != 0;
   const TDateTime date = shaped ? ParseStatementDate("01 " + text) : 0;
-  if (date == 0)
-    throw TUsageError{"\"--month\" must be a month like Mar 2026, not \"" + text + "\""};
+  if (date == 0) throw ECliUsage("\"--month\" must be a month like Mar 2026, not \"" + text + "\"");
   int year = 0, month = 0, day = 0;
   DecodeDate(date, year, month, day);
   return TBudgetMonth(year, month);
-}
-
-// Reads the data file into the application context, as the program does at
-// start-up: the category list from the file, balances brought up to date.
-void LoadData(const std::string& path) {
-  TGlobal& global = Global();
-  global.Accounts.LoadFromFile(path, true);
-  global.Accounts.RebuildCategoryList();
-  global.Accounts.RecalculateBalances();
-  global.ClearMonthIndex();
 }
 
 void WriteOut(const std::string& path, const std::string& text) {
@@ -102,12 +88,12 @@ void WriteOut(const std::string& path, const std::string& text) {
 
 // Runs a command body; usage mistakes exit 2, every other failure 1.
 template <class F>
-int Guarded(const char* usage, F&& body) {
+int Guarded(const std::string& usage, F&& body) {
   try {
     body();
     return std::cout.good() ? 0 : 1;
-  } catch (const TUsageError& error) {
-    std::cerr << "tallyfold-cli: " << error.Message << '\n' << usage;
+  } catch (const ECliUsage& error) {
+    std::cerr << "tallyfold-cli: " << error.what() << '\n' << usage;
     return 2;
   } catch (const std::exception& error) {
     std::cerr << "tallyfold-cli: " << error.what() << '\n';
@@ -125,25 +111,28 @@ int ReportCommand(const TArgs& args) {
     return 2;
   }
   return Guarded(kFinYearUsage, [&] {
-    const TOptions options =
-        ParseOptions(TArgs(args.begin() + 1, args.end()), {"--data", "--from", "--to"});
+    TArgs rest(args.begin() + 1, args.end());
+    const TDataOptions data = TakeDataOptions(rest);
+    const TOptions options = ParseOptions(rest, {"--from", "--to"});
     const TDateTime from = ParseDayOption("--from", Required(options, "--from"));
     const TDateTime to = ParseDayOption("--to", Required(options, "--to"));
-    if (to < from) throw TUsageError{"\"--to\" lies before \"--from\""};
+    if (to < from) throw ECliUsage("\"--to\" lies before \"--from\"");
     const std::string out = OnlyOut(options);
-    LoadData(Required(options, "--data"));
+    OpenDataFile(data);
     WriteOut(out, FinancialYearReport(Global().Accounts, from, to));
   });
 }
 
 int BudgetCommand(const TArgs& args) {
   return Guarded(kBudgetUsage, [&] {
-    const TOptions options = ParseOptions(args, {"--data", "--month"});
+    TArgs rest = args;
+    const TDataOptions data = TakeDataOptions(rest);
+    const TOptions options = ParseOptions(rest, {"--month"});
     TBudgetMonth month = ParseMonthOption(Required(options, "--month"));
     const std::string out = OnlyOut(options);
     const std::optional<TBudgetExportForm> form = BudgetExportFormOf(out);
-    if (!form) throw TUsageError{"\"" + out + "\" must end in .htm, .html or .csv"};
-    LoadData(Required(options, "--data"));
+    if (!form) throw ECliUsage("\"" + out + "\" must end in .htm, .html or .csv");
+    OpenDataFile(data);
     month.Refresh();
     WriteOut(out, BudgetDocument(*form, month.Lines(), month.Year(), month.Month(),
                                  Global().NumberFormat()));

@@ -144,6 +144,22 @@ TEST_F(ReportCommandsTest, BudgetHtmlIsTheBudgetDocument) {
   }
 }
 
+TEST_F(ReportCommandsTest, ProtectedFileOpensOnlyWithItsPassword) {
+  TAccount root;
+  FillData(root);
+  root.ListFieldAt(TAccount::lfPassword)->SetValue(TVariant::String("secret"));
+  root.SaveToFile(data, true);
+  const std::string out = Path("march.csv");
+  const std::string args = "budget " + DataArg() + "--month 'Mar 2024' '" + out + "'";
+  const TRun refused = Run(args);
+  EXPECT_EQ(refused.Status, 1);
+  EXPECT_NE(refused.Err.find("--password"), std::string::npos) << refused.Err;
+  EXPECT_FALSE(fs::exists(out));
+  const TRun opened = Run(args + " --password secret");
+  ASSERT_EQ(opened.Status, 0) << opened.Err;
+  EXPECT_NE(ReadWholeFile(out).find("\"-650.00\""), std::string::npos);
+}
+
 TEST_F(ReportCommandsTest, MistakesExplainThemselvesAndWriteNothing) {
   struct TCase {
     std::string Args;
