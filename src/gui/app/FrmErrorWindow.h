@@ -1,0 +1,50 @@
+// The error window "Oops": shown for every error that nothing else handled,
+// with the report (file version and trace log) behind "Show Error Details",
+// an offer to mail it, and the choice to go on or to close the program down.
+#pragma once
+
+#include <functional>
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tf {
+
+class TfrmErrorWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The dialog's result after "Close down application"; "Ok" accepts.
+  static constexpr int kCloseDown = 2;
+
+  // Hands the report to the user's mail program: address, subject, body.
+  using TMailSender = std::function<void(const QString&, const QString&, const QString&)>;
+
+  explicit TfrmErrorWindow(TMailSender sendMail, QWidget* parent = nullptr);
+
+  // Puts the report into the details box and shows the window modally; true
+  // when the user chose to close the program down.
+  bool ShowErrorReport(const QString& report);
+  void SetReport(const QString& report);
+
+  QLabel* imgErrorIcon;
+  QLabel* lblError;
+  QLabel* lblNice;
+  QCheckBox* chkShowError;
+  QPlainTextEdit* mmoLog;
+  QPushButton* btnClose;
+  QPushButton* btnSendReport;
+  QPushButton* btnWhatEver;
+
+ private:
+  void BuildLayout();
+  void btnSendReportClick();
+
+  TMailSender SendMail_;
+};
+
+}  // namespace tf

@@ -1,0 +1,210 @@
+#include "gui/app/FrmMain.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/Global.h"
+#include "gui/app/FormLook.h"
+#include "gui/app/WindowGeometry.h"
+
+namespace tf {
+namespace {
+
+constexpr int kDesignWidth = 868, kDesignHeight = 638;
+constexpr int kMinimumWidth = 820, kMinimumHeight = 580;
+constexpr int kBorderWidth = 5, kFailureBorderWidth = 40;
+constexpr int kTabStripHeight = 48, kTabHeight = 45, kTabWidth = 150;
+constexpr int kPlacementDelayMs = 100;
+
+// Tabs of one fixed size, as wide as the longest caption needs and more.
+class TFixedTabBar : public QTabBar {
+ public:
+  using QTabBar::QTabBar;
+
+ protected:
+  QSize tabSizeHint(int index) const override {
+    const QSize natural = QTabBar::tabSizeHint(index);
+    return {std::max(kTabWidth, natural.width()), kTabHeight};
+  }
+};
+
+// Qt breaks label lines at LF; the failure text comes with CR LF.
+QString LabelText(const std::string& text) {
+  return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain(TGlobal& global, const TMainPages& pages,
+                   const std::vector<std::string>& arguments, QWidget* parent)
+    : QWidget(parent), Global_(global), Layout_(new QVBoxLayout(this)) {
+  Global_.Trace("Main - Create - 1");
+  Global_.TakeCommandLine(arguments);
+  Global_.Trace("Main - Create - 2");
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(QStringLiteral("Tallyfold"));
+  setWindowIcon(ProgramIcon());
+  ApplyFormLook(*this);
+  Layout_->setContentsMargins(kBorderWidth, kBorderWidth, kBorderWidth, kBorderWidth);
+  Layout_->setSpacing(0);
+  BuildTabStrip();
+  BuildClientArea();
+  CreatePages(pages);
+  Global_.Trace("Main - Create - 3");
+  resize(kDesignWidth, kDesignHeight);
+  setMinimumSize(kMinimumWidth, kMinimumHeight);
+  CentreOnScreen();
+}
+
+TfrmMain::~TfrmMain() {
+  if (ShutDownDone_) return;
+  try {
+    ShutDown();
+  } catch (const std::exception& error) {
+    // Too late for the error window; the message still reaches the log.
+    Global_.TraceError(error.what());
+    qCritical("Tallyfold: %s", error.what());
+  }
+}
+
+void TfrmMain::BuildTabStrip() {
+  EnsureShellResources();
+  pnlTabStrip = new QWidget(this);
+  pnlTabStrip->setFixedHeight(kTabStripHeight);
+  tcMain = new TFixedTabBar(pnlTabStrip);
+  tcMain->setFocusPolicy(Qt::NoFocus);
+  tcMain->setDrawBase(false);
+  tcMain->setExpanding(false);
+  for (const char* caption : {"Accounts / Transactions", "Budgets", "Reports", "Calculators"})
+    tcMain->addTab(QString::fromLatin1(caption));
+  btnPassword = new QPushButton(QIcon(QStringLiteral(":/tallyfold/images/lock.png")),
+                                QStringLiteral("Setup Password"), pnlTabStrip);
+  btnMoreSettings =
+      new QPushButton(QIcon(QStringLiteral(":/tallyfold/images/settings.png")), QString(), pnlTabStrip);
+  btnMoreSettings->setToolTip(QStringLiteral("Settings"));
+  btnMoreSettings->setFixedWidth(btnMoreSettings->sizeHint().height() + 4);
+  auto* strip = new QHBoxLayout(pnlTabStrip);
+  strip->setContentsMargins(0, 0, 0, 0);
+  strip->addWidget(tcMain, 0, Qt::AlignBottom);
+  strip->addStretch();
+  strip->addWidget(btnPassword);
+  strip->addWidget(btnMoreSettings);
+  Layout_->addWidget(pnlTabStrip);
+
+  connect(tcMain, &QTabBar::currentChanged, this, &TfrmMain::tcMainChange);
+  connect(btnPassword, &QPushButton::clicked, this, &TfrmMain::btnPasswordClick);
+  connect(btnMoreSettings, &QPushButton::clicked, this, &TfrmMain::btnMoreSettingsClick);
+}
+
+void TfrmMain::BuildClientArea() {
+  pnlClient = new QWidget(this);
+  auto* client = new QGridLayout(pnlClient);
+  client->setContentsMargins(0, 0, 0, 0);
+  lblFailureMessage = new QLabel(pnlClient);
+  lblFailureMessage->setWordWrap(true);
+  lblFailureMessage->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  lblFailureMessage->setTextFormat(Qt::PlainText);
+  lblFailureMessage->setAttribute(Qt::WA_TranslucentBackground);
+  lblFailureMessage->hide();
+  client->addWidget(lblFailureMessage, 0, 0);
+  Layout_->addWidget(pnlClient, 1);
+
+  TimerDebug = new QTimer(this);
+  TimerDebug->setSingleShot(true);
+  TimerDebug->setInterval(kPlacementDelayMs);
+  connect(TimerDebug, &QTimer::timeout, this, &TfrmMain::TimerDebugTimer);
+}
+
+void TfrmMain::CreatePages(const TMainPages& pages) {
+  AddPage(tabTransactions, pages.Transactions, "Main - Create Trans - 1");
+  AddPage(tabReports, pages.Reports, "Main - Create Report - 1");
+  AddPage(tabBudgets, pages.Budgets, "Main - Budget - 1");
+  AddPage(tabCalculators, pages.Calculators, "Main - Create Calculator - 1");
+}
+
+void TfrmMain::AddPage(TTab tab, const TPageFactory& factory, const char* trace) {
+  Global_.Trace(trace);
+  TWorkspacePage page = factory ? factory(pnlClient) : EmptyPage(pnlClient);
+  if (!page.Widget) page = EmptyPage(pnlClient);
+  page.Widget->setParent(pnlClient);
+  page.Widget->hide();
+  static_cast<QGridLayout*>(pnlClient->layout())->addWidget(page.Widget, 0, 0);
+  Pages_[static_cast<std::size_t>(tab)] = std::move(page);
+}
+
+void TfrmMain::CentreOnScreen() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  move(area.center() - QPoint(width() / 2, height() / 2));
+}
+
+void TfrmMain::Start() {
+  if (Global_.OpenDataFile()) {
+    tcMainChange(tcMain->currentIndex());
+    TimerDebug->start();
+  } else {
+    ShowFailure();
+  }
+  Global_.Trace("Main - Create - 4");
+  Global_.BuildMonthIndex(true);
+}
+
+void TfrmMain::ShowFailure() {
+  Failed_ = true;
+  Layout_->setContentsMargins(kFailureBorderWidth, kFailureBorderWidth, kFailureBorderWidth,
+                              kFailureBorderWidth);
+  pnlTabStrip->hide();
+  Page(tabTransactions)->hide();
+  lblFailureMessage->setText(LabelText(Global_.LoadFailureMessage()));
+  lblFailureMessage->show();
+}
+
+void TfrmMain::ShutDown() {
+  ShutDownDone_ = true;
+  Global_.ShutDown();
+}
+
+void TfrmMain::tcMainChange(int index) {
+  if (index < 0 || index >= static_cast<int>(Pages_.size())) return;
+  for (int tab = 0; tab < static_cast<int>(Pages_.size()); ++tab)
+    if (tab != index) Page(tab)->hide();
+  const TWorkspacePage& page = Pages_[static_cast<std::size_t>(index)];
+  page.Widget->show();
+  if (index == tabTransactions) return;
+  // Draw the page before the possibly long recomputation.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  if (page.Refresh && (index == tabBudgets || index == tabReports)) page.Refresh();
+}
+
+void TfrmMain::btnPasswordClick() {
+  Global_.Trace("Main - Password - 1");
+  Global_.ChangePassword();
+}
+
+void TfrmMain::btnMoreSettingsClick() {
+  Global_.Trace("Main - More Settings - 1");
+  emit settingsRequested();
+  setWindowTitle(QStringLiteral("Tallyfold"));
+}
+
+void TfrmMain::TimerDebugTimer() {
+  TimerDebug->stop();
+  RestoreWindowPlacement(*this, Global_.Preferences(), kPlacementName);
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+  SaveWindowPlacement(*this, Global_.Preferences(), kPlacementName);
+  event->accept();
+}
+
+}  // namespace tf

@@ -1,0 +1,86 @@
+// The main window: runs start-up (opening the data file, or the failure
+// screen when the password was not given) and shutdown, hosts the four
+// workspace pages behind the tab strip and carries the "Setup Password" and
+// settings buttons.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include <QWidget>
+
+#include "gui/app/MainPages.h"
+
+class QLabel;
+class QPushButton;
+class QTabBar;
+class QTimer;
+class QVBoxLayout;
+
+namespace tf {
+
+class TGlobal;
+
+class TfrmMain : public QWidget {
+  Q_OBJECT
+
+ public:
+  // The class name under which the placement is stored ("TfrmMain_T", ...).
+  static constexpr const char* kPlacementName = "TfrmMain";
+  enum TTab : int { tabTransactions = 0, tabBudgets, tabReports, tabCalculators };
+
+  // Start-up up to the opening of the data file: the command line (the
+  // arguments after the program's name), the caption and the four pages.
+  TfrmMain(TGlobal& global, const TMainPages& pages, const std::vector<std::string>& arguments,
+           QWidget* parent = nullptr);
+  ~TfrmMain() override;
+
+  // Opens the data file and shows the first page, or the failure screen
+  // after a wrong or cancelled password. A damaged file raises; the window
+  // then shows the tab strip and no page.
+  void Start();
+  // Purges deleted rows and saves (nothing is written when the file was not
+  // opened). Runs once; the destructor runs it when nobody did.
+  void ShutDown();
+
+  bool InFailureState() const { return Failed_; }
+  QWidget* Page(int tab) const { return Pages_.at(static_cast<std::size_t>(tab)).Widget; }
+
+  QWidget* pnlTabStrip;
+  QTabBar* tcMain;
+  QPushButton* btnPassword;
+  QPushButton* btnMoreSettings;
+  QWidget* pnlClient;
+  QLabel* lblFailureMessage;
+  QTimer* TimerDebug;
+
+ signals:
+  // The settings button: the dialog is shown by whoever listens.
+  void settingsRequested();
+
+ public slots:
+  void tcMainChange(int index);
+  void btnPasswordClick();
+  void btnMoreSettingsClick();
+  void TimerDebugTimer();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildTabStrip();
+  void BuildClientArea();
+  void CreatePages(const TMainPages& pages);
+  void AddPage(TTab tab, const TPageFactory& factory, const char* trace);
+  void ShowFailure();
+  void CentreOnScreen();
+
+  TGlobal& Global_;
+  QVBoxLayout* Layout_;
+  std::array<TWorkspacePage, 4> Pages_;
+  bool Failed_ = false;
+  bool ShutDownDone_ = false;
+};
+
+}  // namespace tf
