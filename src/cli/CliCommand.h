@@ -14,5 +14,7 @@ int DumpCommand(const TArgs& args);
 int ResaveCommand(const TArgs& args);
 int ReportCommand(const TArgs& args);
 int BudgetCommand(const TArgs& args);
+int ImportCommand(const TArgs& args);
+int BackupCommand(const TArgs& args);
 
 }  // namespace tf::cli

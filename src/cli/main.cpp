@@ -1,5 +1,6 @@
 // tallyfold-cli: the command-line front end for scripting and checking. A thin
 // layer over the core; each command lives in its own unit.
+#include <algorithm>
 #include <cstring>
 #include <iostream>
 #include <map>
@@ -19,9 +20,13 @@ const std::map<std::string, TCommand>& Commands() {
   static const std::map<std::string, TCommand> commands = {
       {"accounts", {tf::cli::AccountsCommand, "accounts [--data FILE]",
                     "the accounts and their balances (--password TEXT for a protected file)"}},
+      {"backup", {tf::cli::BackupCommand, "backup OUT.tfold|OUT.ofx",
+                  "a copy of the data file, or one OFX statement per account beside OUT"}},
       {"budget", {tf::cli::BudgetCommand, "budget --month \"MMM YYYY\" OUT",
                   "one month's budget as HTML or CSV (by OUT's extension)"}},
       {"dump", {tf::cli::DumpCommand, "dump FILE", "print the whole data file as JSON"}},
+      {"import", {tf::cli::ImportCommand, "import --format N --account A FILE",
+                  "import a bank statement into account A (name or ID); --keep-zero"}},
       {"report", {tf::cli::ReportCommand, "report finyear --from --to OUT",
                   "the financial year report, days as \"01 Jan 2024\""}},
       {"resave", {tf::cli::ResaveCommand, "resave IN OUT", "read IN and write it to OUT through the store"}},
@@ -32,9 +37,9 @@ const std::map<std::string, TCommand>& Commands() {
 void PrintHelp(std::ostream& out) {
   out << "usage: tallyfold-cli COMMAND [ARGUMENTS]\n\ncommands:\n";
   for (const auto& [name, command] : Commands())
-    out << "  " << command.Usage << std::string(34 - std::strlen(command.Usage), ' ')
+    out << "  " << command.Usage << std::string(std::max<std::size_t>(2, 38 - std::strlen(command.Usage)), ' ')
         << command.Summary << '\n';
-  out << "  --help" << std::string(28, ' ') << "show this list\n";
+  out << "  --help" << std::string(32, ' ') << "show this list\n";
 }
 
 }  // namespace
