@@ -10,7 +10,8 @@
 namespace tf::cli {
 namespace {
 
-constexpr const char* kAccountsUsage = "usage: tallyfold-cli accounts [--data FILE] [--password TEXT]\n";
+constexpr const char* kAccountsUsage =
+    "usage: tallyfold-cli accounts [--data FILE] [--password TEXT]\n";
 
 void PrintAccounts(std::ostream& out) {
   TGlobal& global = Global();
@@ -20,8 +21,7 @@ void PrintAccounts(std::ostream& out) {
     if (account == nullptr || account->Deleted) continue;
     out << account->FieldAt(TAccount::fAccountName)->AsString() << '\t'
         << account->FieldAt(TAccount::fAccountType)->AsString() << '\t'
-        << global.FormatAmount(account->FieldAt(TAccount::fBalance)->AsCurrency())
-        << '\n';
+        << global.FormatAmount(account->FieldAt(TAccount::fBalance)->AsCurrency()) << '\n';
   }
 }
 

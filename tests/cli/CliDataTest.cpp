@@ -24,8 +24,9 @@ struct TRun {
 struct CliDataTest : ::testing::Test {
   fs::path dir;
   void SetUp() override {
-    dir = fs::temp_directory_path() / ("tallyfold-clidata-" + std::to_string(::getpid()) + "-" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir = fs::temp_directory_path() /
+          ("tallyfold-clidata-" + std::to_string(::getpid()) + "-" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir);
     fs::create_directories(dir / "config");
   }
@@ -52,7 +53,8 @@ void WriteDataFile(const std::string& path, const std::string& password) {
   TAccount* account = root.NewAccount();
   account->FieldAt(TAccount::fAccountName)->SetValue(TVariant::String("Cheque"));
   account->FieldAt(TAccount::fAccountType)->SetValue(TVariant::String("Current Account"));
-  account->FieldAt(TAccount::fStartingBalance)->SetValue(TVariant::Currency(TCurrency::FromUnits(100)));
+  account->FieldAt(TAccount::fStartingBalance)
+      ->SetValue(TVariant::Currency(TCurrency::FromUnits(100)));
   for (int i = 0; i < 2; ++i) {
     TTransactions* row = account->TransactionsTable()->NewTransaction();
     row->FieldAt(TTransactions::fAmount)->SetValue(TVariant::Currency(TCurrency{-1255000}));
@@ -124,8 +126,8 @@ TEST_F(CliDataTest, AMissingOrDamagedFileIsRefusedWithItsName) {
 }
 
 TEST_F(CliDataTest, AMistakenCommandLineShowsTheUsage) {
-  for (const char* args : {"accounts --data", "accounts --password", "accounts extra",
-                           "accounts --data a --data b"}) {
+  for (const char* args :
+       {"accounts --data", "accounts --password", "accounts extra", "accounts --data a --data b"}) {
     const TRun run = Run(args);
     EXPECT_EQ(run.Status, 2) << args;
     EXPECT_NE(run.Err.find("usage: tallyfold-cli accounts"), std::string::npos) << run.Err;

@@ -13,7 +13,9 @@ constexpr TBackupFileType kTypes[] = {
 
 }  // namespace
 
-std::span<const TBackupFileType> BackupFileTypes() { return kTypes; }
+std::span<const TBackupFileType> BackupFileTypes() {
+  return kTypes;
+}
 
 std::string ProposedBackupName(int fileType, TDateTime today) {
   return fileType == kBackupOfx ? "All Accounts Here" : FormatDayMonthYear(today);
@@ -21,7 +23,8 @@ std::string ProposedBackupName(int fileType, TDateTime today) {
 
 std::string BackupCopyPath(const std::string& chosenPath) {
   if (chosenPath.empty() || chosenPath.back() == '/')
-    throw std::invalid_argument("The backup needs a file name, not the folder \"" + chosenPath + "\".");
+    throw std::invalid_argument("The backup needs a file name, not the folder \"" + chosenPath +
+                                "\".");
   return std::filesystem::path(chosenPath).replace_extension(".tfold").string();
 }
 

@@ -49,7 +49,9 @@ std::string ListFieldText(const TAccount& root, int index) {
 
 }  // namespace
 
-TGlobal::TGlobal() : Accounts(nullptr, TBoneKind::List), Categories(true) { Reset(); }
+TGlobal::TGlobal() : Accounts(nullptr, TBoneKind::List), Categories(true) {
+  Reset();
+}
 
 void TGlobal::Initialise(TGlobalServices services) {
   Services_ = std::move(services);
@@ -137,8 +139,10 @@ void TGlobal::SaveFile(const std::string& path) {
 void TGlobal::PurgeDeletedRows() {
   for (int i = Accounts.RowCount() - 1; i >= 0; --i) {
     TAccount* account = Accounts.AccountAt(i);
-    if (account == nullptr || account->Deleted) Accounts.Rows().Delete(i);
-    else PurgeMarkedRows(account->TransactionsTable());
+    if (account == nullptr || account->Deleted)
+      Accounts.Rows().Delete(i);
+    else
+      PurgeMarkedRows(account->TransactionsTable());
   }
   PurgeMarkedRows(Accounts.BudgetTable());
   PurgeMarkedRows(Accounts.PatternTable());
@@ -161,7 +165,9 @@ bool TGlobal::OpenDataFile() {
   return true;
 }
 
-std::string TGlobal::LoadFailureMessage() const { return tf::LoadFailureMessage(DataFilePath_); }
+std::string TGlobal::LoadFailureMessage() const {
+  return tf::LoadFailureMessage(DataFilePath_);
+}
 
 void TGlobal::ShutDown() {
   PurgeDeletedRows();
@@ -182,7 +188,9 @@ bool TGlobal::ChangePassword() {
   return true;
 }
 
-std::string TGlobal::Password() const { return ListFieldText(Accounts, TAccount::lfPassword); }
+std::string TGlobal::Password() const {
+  return ListFieldText(Accounts, TAccount::lfPassword);
+}
 
 std::vector<std::string> TGlobal::CreateBackup(const std::string& chosenPath, int fileType) {
   // Saving does nothing while the data file is not open; a backup that

@@ -35,8 +35,8 @@ class TGlobal {
   // folder (so nothing is created on disk), every password prompt cancelled.
   void Reset() { Initialise(TGlobalServices{}); }
 
-  TAccount Accounts;          // the root of the data file
-  TCategoryList Categories;   // sorted, duplicates ignored
+  TAccount Accounts;         // the root of the data file
+  TCategoryList Categories;  // sorted, duplicates ignored
   TMonthIndex MonthIndex;
 
   // --- the data file

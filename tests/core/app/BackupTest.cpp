@@ -1,10 +1,9 @@
 // The backup: the regular file saved first, then a complete copy under the
 // chosen name with ".tfold", or one OFX statement per account.
-#include "app/Backup.h"
-
 #include <gtest/gtest.h>
 
 #include "GlobalFixture.h"
+#include "app/Backup.h"
 #include "store/StoreError.h"
 
 namespace tf {
@@ -26,10 +25,8 @@ TEST(BackupNames, TheDialogProposesTodayOrAllAccounts) {
 
 TEST(BackupNames, TheCopyTakesTheExtensionTfold) {
   const std::pair<const char*, const char*> cases[] = {
-      {"/b/05 Jan 2008", "/b/05 Jan 2008.tfold"},
-      {"/b/05 Jan 2008.tfold", "/b/05 Jan 2008.tfold"},
-      {"/b/copy.ofx", "/b/copy.tfold"},
-      {"/b/copy.old.bak", "/b/copy.old.tfold"},
+      {"/b/05 Jan 2008", "/b/05 Jan 2008.tfold"}, {"/b/05 Jan 2008.tfold", "/b/05 Jan 2008.tfold"},
+      {"/b/copy.ofx", "/b/copy.tfold"},           {"/b/copy.old.bak", "/b/copy.old.tfold"},
       {"/b.d/copy", "/b.d/copy.tfold"},
   };
   for (const auto& [chosen, copy] : cases) EXPECT_EQ(BackupCopyPath(chosen), copy) << chosen;
@@ -41,7 +38,10 @@ TEST_F(GlobalTest, ADataFileBackupSavesFirstThenWritesACompleteCopy) {
   WriteDataFile(DataFile(), "pw", "Food");
   prompt.Answers = {std::string("pw")};
   ASSERT_TRUE(Global().OpenDataFile());
-  Global().Accounts.NewAccount()->FieldAt(TAccount::fAccountName)->SetValue(TVariant::String("New"));
+  Global()
+      .Accounts.NewAccount()
+      ->FieldAt(TAccount::fAccountName)
+      ->SetValue(TVariant::String("New"));
 
   const auto written = Global().CreateBackup(Path("05 Jan 2008.bak"), kBackupDataFile);
   EXPECT_EQ(written, std::vector<std::string>{Path("05 Jan 2008.tfold")});

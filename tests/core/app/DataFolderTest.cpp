@@ -1,13 +1,12 @@
 // Where the data file goes: the documents folder's "Tallyfold", created, and
 // the fallbacks when the documents folder cannot be had.
-#include "app/DataFolder.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <stdexcept>
 
+#include "app/DataFolder.h"
 #include "app/Global.h"
 #include "store/DataFile.h"
 

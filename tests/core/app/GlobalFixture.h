@@ -51,7 +51,9 @@ struct GlobalTest : ::testing::Test {
     auto store = std::make_unique<TMemoryPreferenceStore>();
     preferences = store.get();
     services.Preferences = std::move(store);
-    services.DocumentsFolder = [this] { return std::optional<std::string>((root / "Documents").string()); };
+    services.DocumentsFolder = [this] {
+      return std::optional<std::string>((root / "Documents").string());
+    };
     services.ProgramFolder = [this] { return (root / "program").string(); };
     services.PasswordPrompt = [this](const std::string& initial) -> std::optional<std::string> {
       prompt.InitialTexts.push_back(initial);
@@ -63,7 +65,9 @@ struct GlobalTest : ::testing::Test {
     Global().Initialise(std::move(services));
   }
 
-  std::string DataFile() const { return (root / "Documents" / "Tallyfold" / "data.tfold").string(); }
+  std::string DataFile() const {
+    return (root / "Documents" / "Tallyfold" / "data.tfold").string();
+  }
   std::string Path(const std::string& name) const { return (root / name).string(); }
 };
 

@@ -1,11 +1,10 @@
 // The application context: opening the data file with its password, saving,
 // purging, the command line, the password change and the trace log.
-#include "app/Global.h"
-
 #include <gtest/gtest.h>
 
 #include "GlobalFixture.h"
 #include "app/Backup.h"
+#include "app/Global.h"
 #include "model/Budget.h"
 #include "model/ImportSettings.h"
 #include "store/StoreError.h"
@@ -43,14 +42,10 @@ TEST_F(GlobalTest, PasswordIsTrimmedAndComparedWithLetterCase) {
     bool Prompted, Opens;
   };
   const TCase cases[] = {
-      {"", std::nullopt, false, true},
-      {"   ", std::nullopt, false, true},
-      {"Secret", "Secret", true, true},
-      {"Secret", "  Secret\t", true, true},
-      {" Secret ", "Secret", true, true},
-      {"Secret", "secret", true, false},
-      {"Secret", "", true, false},
-      {"Secret", std::nullopt, true, false},
+      {"", std::nullopt, false, true},    {"   ", std::nullopt, false, true},
+      {"Secret", "Secret", true, true},   {"Secret", "  Secret\t", true, true},
+      {" Secret ", "Secret", true, true}, {"Secret", "secret", true, false},
+      {"Secret", "", true, false},        {"Secret", std::nullopt, true, false},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(std::string("stored \"") + c.Stored + "\" entry " +
@@ -106,7 +101,8 @@ TEST_F(GlobalTest, TheFailureTextEndsWithTheDataFilePath) {
             "\r\n"
             "\t\t1) You entered the wrong password, in that case close down and try again.\r\n"
             "\t\t2) The data file called \"data.tfold\" is corrupted, in that case you really\r\n"
-            "\t\t   have a problem. You can delete the file and the program will start with no details\r\n"
+            "\t\t   have a problem. You can delete the file and the program will start with no "
+            "details\r\n"
             "\t\t   and you have to start from scratch to capturing transactions and budgets.\r\n"
             "\t\t3) The data file is located here \r\n"
             "\t\t   /home/ann/Documents/Tallyfold/data.tfold");
@@ -135,7 +131,10 @@ TEST_F(GlobalTest, ADamagedFileRaisesANamedErrorAndIsNeverWritten) {
 
 TEST_F(GlobalTest, AFailedSaveNamesTheFileAndKeepsTheDataForTheNextSave) {
   ASSERT_TRUE(Global().OpenDataFile());
-  Global().Accounts.NewAccount()->FieldAt(TAccount::fAccountName)->SetValue(TVariant::String("Cheque"));
+  Global()
+      .Accounts.NewAccount()
+      ->FieldAt(TAccount::fAccountName)
+      ->SetValue(TVariant::String("Cheque"));
   WriteFileAtomically(Path("blocker"), "a file where a folder should be");
   const std::string unreachable = Path("blocker") + "/data.tfold";
   try {
@@ -166,7 +165,8 @@ TEST_F(GlobalTest, SavingWritesTheCategoryListIntoTheFile) {
   Global().Categories.Add("Other");
   Global().Categories.Add("Food - pets");
   Global().SaveFile("");
-  EXPECT_EQ(Global().Accounts.ListFieldAt(TAccount::lfCategories)->AsString(), "\"Food - pets\",Other");
+  EXPECT_EQ(Global().Accounts.ListFieldAt(TAccount::lfCategories)->AsString(),
+            "\"Food - pets\",Other");
   Start();
   ASSERT_TRUE(Global().OpenDataFile());
   EXPECT_EQ(Global().Categories.Entries(), (std::vector<std::string>{"Food - pets", "Other"}));
@@ -217,7 +217,8 @@ TEST_F(GlobalTest, PurgeRemovesMarkedRowsEverywhereAndShutdownSavesTheRest) {
   for (int a = 0; a < 3; ++a) {
     TAccount* account = accounts.NewAccount();
     account->Deleted = a == 1;
-    for (int t = 0; t < 4; ++t) account->TransactionsTable()->NewTransaction()->Deleted = t % 2 == 0;
+    for (int t = 0; t < 4; ++t)
+      account->TransactionsTable()->NewTransaction()->Deleted = t % 2 == 0;
   }
   for (int i = 0; i < 3; ++i) {
     accounts.BudgetTable()->NewBudget()->Deleted = i != 1;
@@ -243,10 +244,7 @@ TEST_F(GlobalTest, PurgeRemovesMarkedRowsEverywhereAndShutdownSavesTheRest) {
 
 TEST_F(GlobalTest, ChangePasswordStoresTheTrimmedEntryAndCancelKeepsThePassword) {
   const std::pair<std::optional<std::string>, std::string> cases[] = {
-      {"New One", "New One"},
-      {"  padded\t", "padded"},
-      {"old", "old"},
-      {"", ""},
+      {"New One", "New One"}, {"  padded\t", "padded"}, {"old", "old"}, {"", ""},
       {std::nullopt, "old"},
   };
   for (const auto& [entry, expected] : cases) {
@@ -292,12 +290,14 @@ TEST_F(GlobalTest, EachWayThroughLoadFileLeavesItsSteps) {
   Start();
   prompt.Answers = {std::string("pw")};
   ASSERT_TRUE(Global().LoadFile(""));
-  EXPECT_EQ(steps(), (TSteps{"global - Load File - 5", "global - Load File - 4", "global - Load File - 3",
-                             "global - Load File - 2a", "global - Load File - 1"}));
+  EXPECT_EQ(steps(),
+            (TSteps{"global - Load File - 5", "global - Load File - 4", "global - Load File - 3",
+                    "global - Load File - 2a", "global - Load File - 1"}));
 
   Start();
   ASSERT_FALSE(Global().LoadFile(""));
-  EXPECT_EQ(steps(), (TSteps{"global - Load File - 3", "global - Load File - 2a", "global - Load File - 1"}));
+  EXPECT_EQ(steps(), (TSteps{"global - Load File - 3", "global - Load File - 2a",
+                             "global - Load File - 1"}));
 }
 
 TEST_F(GlobalTest, ResetRestoresTheStartingState) {
