@@ -1,0 +1,523 @@
+#include "gui/workspace/FrmTransactionViewer.h"
+
+#include <algorithm>
+
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/Formats.h"
+#include "app/Global.h"
+#include "app/TransactionListing.h"
+#include "app/TransactionViewState.h"
+#include "gui/app/ButtonCaption.h"
+#include "gui/app/DateConversion.h"
+#include "gui/app/FormLook.h"
+#include "gui/workspace/AccountsGridDelegate.h"
+#include "gui/workspace/AccountsGridModel.h"
+#include "gui/workspace/HelpPanel.h"
+#include "gui/workspace/TransactionsGridDelegate.h"
+#include "gui/workspace/TransactionsGridModel.h"
+#include "model/Account.h"
+#include "model/Transactions.h"
+
+namespace tf {
+namespace {
+
+constexpr int kAccountsWidth = 250;
+constexpr int kDateWidth = 80, kCategoryWidth = 130, kAmountWidth = 90, kBalanceWidth = 90;
+constexpr int kHelpOffset = 40;
+constexpr int kHelpDelayMs = 500;
+
+QFont HeadingFont() {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(13);
+  font.setBold(true);
+  return font;
+}
+
+QLabel* NewHeading(const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setFont(HeadingFont());
+  label->setStyleSheet(QStringLiteral("color: grey;"));
+  return label;
+}
+
+void SetupGrid(QTableView& grid, int rowHeight) {
+  grid.setSelectionBehavior(QAbstractItemView::SelectRows);
+  grid.setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid.setShowGrid(false);
+  grid.setWordWrap(false);
+  grid.verticalHeader()->hide();
+  grid.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  grid.verticalHeader()->setDefaultSectionSize(rowHeight);
+  grid.horizontalHeader()->setFixedHeight(25);
+  grid.horizontalHeader()->setHighlightSections(false);
+  grid.horizontalHeader()->setSectionsClickable(false);
+  grid.horizontalHeader()->setFont(GridFont());
+  grid.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+bool IsOpenKey(int key) {
+  return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+}  // namespace
+
+TfrmTransactionViewer::TfrmTransactionViewer(TGlobal& global, const TWorkspaceDialogs& dialogs,
+                                             QWidget* parent)
+    : QWidget(parent),
+      Global_(global),
+      Dialogs_(dialogs),
+      AccountsModel_(new TAccountsGridModel(global, this)),
+      TransactionsModel_(new TTransactionsGridModel(global, this)),
+      CopiedTransaction_(std::make_unique<TTransactions>(nullptr, TBoneKind::Single)) {
+  setObjectName(QStringLiteral("frmTransactionViewer"));
+  ApplyFormLook(*this);
+  CopiedTransaction_->Deleted = true;
+  BuildTopStrip();
+  BuildGrids();
+  BuildBottomStrip();
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(6, 4, 6, 4);
+  layout->setSpacing(4);
+  layout->addWidget(pnlTop);
+  auto* grids = new QHBoxLayout;
+  grids->setSpacing(6);
+  grids->addWidget(grdAccounts);
+  grids->addWidget(grdMain, 1);
+  layout->addLayout(grids, 1);
+  layout->addWidget(pnlBottom);
+  BuildHelp();
+  // The current month, without a fill: the first show restores the stored range first.
+  SetDateRange(MonthRange(Today()));
+  ConnectControls();
+}
+
+TfrmTransactionViewer::~TfrmTransactionViewer() = default;
+
+QDateEdit* TfrmTransactionViewer::NewDatePicker() {
+  auto* picker = new QDateEdit(pnlTop);
+  picker->setLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
+  picker->setDisplayFormat(QStringLiteral("dd MMM yyyy"));
+  picker->setCalendarPopup(true);
+  picker->calendarWidget()->window()->installEventFilter(this);
+  return picker;
+}
+
+void TfrmTransactionViewer::BuildTopStrip() {
+  pnlTop = new QWidget(this);
+  pnlTop->setObjectName(QStringLiteral("pnlTop"));
+  lblAccountHeading = NewHeading(QStringLiteral("Accounts"), pnlTop);
+  lblAccountHeading->setFixedWidth(kAccountsWidth + 6);
+  lblTransactionsHeading = NewHeading(QStringLiteral("Transactions"), pnlTop);
+  edtTransactionsFilter = new QLineEdit(pnlTop);
+  edtTransactionsFilter->setPlaceholderText(QString::fromLatin1(kTransactionFilterPlaceholder));
+  QPalette grey = edtTransactionsFilter->palette();
+  grey.setColor(QPalette::PlaceholderText, QColor(0x80, 0x80, 0x80));
+  edtTransactionsFilter->setPalette(grey);
+  edtTransactionsFilter->setClearButtonEnabled(true);
+  edtTransactionsFilter->setMinimumWidth(200);
+  btnPreviousMonth = new QToolButton(pnlTop);
+  btnPreviousMonth->setArrowType(Qt::LeftArrow);
+  btnPreviousMonth->setToolTip(QStringLiteral("Previous Month"));
+  dtpFrom = NewDatePicker();
+  lblto = new QLabel(QStringLiteral("to "), pnlTop);
+  dtpTo = NewDatePicker();
+  btnNextMonth = new QToolButton(pnlTop);
+  btnNextMonth->setArrowType(Qt::RightArrow);
+  btnNextMonth->setToolTip(QStringLiteral("Next Month"));
+  chkIgnoreDates = new QCheckBox(QStringLiteral("Ignore Dates"), pnlTop);
+
+  auto* layout = new QHBoxLayout(pnlTop);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(lblAccountHeading);
+  layout->addWidget(lblTransactionsHeading);
+  layout->addStretch(1);
+  layout->addWidget(edtTransactionsFilter, 1);
+  layout->addSpacing(12);
+  for (QWidget* control : std::initializer_list<QWidget*>{btnPreviousMonth, dtpFrom, lblto, dtpTo,
+                                                         btnNextMonth, chkIgnoreDates})
+    layout->addWidget(control);
+}
+
+void TfrmTransactionViewer::BuildGrids() {
+  grdAccounts = new QTableView(this);
+  grdAccounts->setObjectName(QStringLiteral("grdAccounts"));
+  SetupGrid(*grdAccounts, 40);
+  grdAccounts->setSelectionMode(QAbstractItemView::SingleSelection);
+  grdAccounts->setModel(AccountsModel_);
+  grdAccounts->setItemDelegate(new TAccountsGridDelegate(grdAccounts));
+  grdAccounts->setFont(GridFont());
+  grdAccounts->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  grdAccounts->setFixedWidth(kAccountsWidth);
+
+  grdMain = new QTableView(this);
+  grdMain->setObjectName(QStringLiteral("grdMain"));
+  SetupGrid(*grdMain, 20);
+  grdMain->setSelectionMode(QAbstractItemView::ContiguousSelection);
+  grdMain->setModel(TransactionsModel_);
+  grdMain->setItemDelegate(new TTransactionsGridDelegate(grdMain));
+  grdMain->setFont(GridFont());
+  QHeaderView* header = grdMain->horizontalHeader();
+  header->setSectionResizeMode(QHeaderView::Fixed);
+  header->setSectionResizeMode(TTransactionsGridModel::colDescription, QHeaderView::Stretch);
+  for (QTableView* grid : {grdAccounts, grdMain}) grid->installEventFilter(this);
+}
+
+QPushButton* TfrmTransactionViewer::NewButton(const QString& caption, const QString& hint) {
+  auto* button = new QPushButton(caption, pnlBottom);
+  button->setToolTip(hint);
+  button->setMinimumHeight(34);
+  // The commands behind these buttons belong to the page's command set;
+  // until it connects them they are shown but not offered.
+  button->setEnabled(false);
+  return button;
+}
+
+void TfrmTransactionViewer::BuildBottomStrip() {
+  pnlBottom = new QWidget(this);
+  pnlBottom->setObjectName(QStringLiteral("pnlBottom"));
+  btnAddAccount = NewButton(QStringLiteral("Add\\nAccount"), QStringLiteral("Create new an Account"));
+  btnDeleteAccount =
+      NewButton(QStringLiteral("Delete\\nAccount"), QStringLiteral("Delete Selected Account"));
+  ExpandButtonCaption(*btnAddAccount);
+  ExpandButtonCaption(*btnDeleteAccount);
+  btnTranAdd = NewButton(QStringLiteral("Add"),
+                         QStringLiteral("Create new a Transaction for selected Account (Shortcut key Insert)"));
+  btnTransDelete = NewButton(QStringLiteral("Delete"),
+                             QStringLiteral("Delete Selected Transaction (Shortcut key Delete)"));
+  btnRemoveDuups = NewButton(QStringLiteral("Remove Duplicates"), {});
+  btnImport = NewButton(QStringLiteral("&Import Transactions"),
+                        QStringLiteral("Import Transactions from statements of the bank (Alt + I)"));
+  btnRecogniseTransactions = NewButton(
+      QStringLiteral("&Recognise Transactions"),
+      QStringLiteral("Recognise Transactions based on patterns you have has supplied (Alt + R)"));
+  btnRecogniseManagement = NewButton(QStringLiteral("…"), QStringLiteral("Manage the auto recognition patterns"));
+  pboxActivity = new QWidget(pnlBottom);
+  pboxActivity->setObjectName(QStringLiteral("pboxActivity"));
+  pboxActivity->setMinimumHeight(34);
+
+  auto* layout = new QHBoxLayout(pnlBottom);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(btnAddAccount);
+  layout->addWidget(btnDeleteAccount);
+  layout->addSpacing(kAccountsWidth - 2 * 80);
+  layout->addWidget(btnTranAdd);
+  layout->addWidget(btnTransDelete);
+  layout->addWidget(btnRemoveDuups);
+  layout->addWidget(pboxActivity, 1);
+  layout->addWidget(btnImport);
+  layout->addWidget(btnRecogniseTransactions);
+  layout->addWidget(btnRecogniseManagement);
+  for (QPushButton* button : {btnAddAccount, btnDeleteAccount}) button->setFixedWidth(77);
+}
+
+void TfrmTransactionViewer::BuildHelp() {
+  pnlAccountHelp = new THelpPanel(this);
+  pnlAccountHelp->hide();
+  const QColor orange(0xFF, 0x80, 0x40);
+  for (QFrame** frame : {&pnlHigh1, &pnlHigh2, &pnlHigh3}) {
+    *frame = new QFrame(pnlBottom);
+    (*frame)->setAutoFillBackground(true);
+    QPalette palette = (*frame)->palette();
+    palette.setColor(QPalette::Window, orange);
+    (*frame)->setPalette(palette);
+    (*frame)->hide();
+  }
+  TimerFormShow = new QTimer(this);
+  TimerFormShow->setSingleShot(true);
+  TimerFormShow->setInterval(kHelpDelayMs);
+}
+
+void TfrmTransactionViewer::ConnectControls() {
+  connect(btnPreviousMonth, &QToolButton::clicked, this, [this] { btnMonthClick(false); });
+  connect(btnNextMonth, &QToolButton::clicked, this, [this] { btnMonthClick(true); });
+  connect(chkIgnoreDates, &QCheckBox::clicked, this, &TfrmTransactionViewer::chkIgnoreDatesClick);
+  connect(dtpFrom, &QDateEdit::dateChanged, this, &TfrmTransactionViewer::dtpFromChange);
+  connect(dtpTo, &QDateEdit::dateChanged, this, &TfrmTransactionViewer::dtpFromChange);
+  connect(edtTransactionsFilter, &QLineEdit::textChanged, this,
+          &TfrmTransactionViewer::edtTransactionsFilterChange);
+  connect(grdAccounts->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          &TfrmTransactionViewer::AccountRowChanged);
+  connect(grdAccounts, &QTableView::doubleClicked, this, &TfrmTransactionViewer::OpenAccount);
+  connect(grdMain, &QTableView::doubleClicked, this, &TfrmTransactionViewer::OpenTransaction);
+  connect(TimerFormShow, &QTimer::timeout, this, &TfrmTransactionViewer::TimerFormShowTimer);
+  connect(pnlAccountHelp, &THelpPanel::hideForeverClicked, this,
+          &TfrmTransactionViewer::btnCloseHelpClick);
+  connect(pnlAccountHelp, &THelpPanel::firstTipHovered, this,
+          [this](bool over) { ShowHighlight(pnlHigh1, btnAddAccount, over); });
+  connect(pnlAccountHelp, &THelpPanel::secondTipHovered, this, [this](bool over) {
+    ShowHighlight(pnlHigh2, btnTranAdd, over);
+    ShowHighlight(pnlHigh3, btnImport, over);
+  });
+}
+
+// --- the grids
+
+void TfrmTransactionViewer::RefreshAccounts() {
+  Global_.Accounts.RecalculateBalances();
+  RebuildingAccounts_ = true;
+  AccountsModel_->SetAccounts(LiveAccounts(Global_.Accounts));
+  grdAccounts->setCurrentIndex(AccountsModel_->index(0, 0));
+  RebuildingAccounts_ = false;
+  LayoutGrids();
+  ShowTransactions(SelectedAccount());
+}
+
+void TfrmTransactionViewer::ShowTransactions(TAccount* account) {
+  StoreViewState(Global_.Accounts, {DateRange(), chkIgnoreDates->isChecked()});
+  AccountsModel_->Repaint();
+  const TTransactionListing listing(FilterText(), DateRange().From, DateRange().To,
+                                    chkIgnoreDates->isChecked());
+  TransactionsModel_->SetTransactions(
+      listing.List(account != nullptr ? account->TransactionsTable() : nullptr));
+  grdMain->setCurrentIndex(TransactionsModel_->index(0, 0));
+  LayoutGrids();
+}
+
+bool TfrmTransactionViewer::IsTransactionListed(const TTransactions& row) const {
+  const TDateRange range = DateRange();
+  return TTransactionListing(FilterText(), range.From, range.To, chkIgnoreDates->isChecked())
+      .IsListed(row);
+}
+
+void TfrmTransactionViewer::LayoutGrids() {
+  QHeaderView* header = grdMain->horizontalHeader();
+  header->resizeSection(TTransactionsGridModel::colDate, kDateWidth);
+  header->resizeSection(TTransactionsGridModel::colCategory, kCategoryWidth);
+  header->resizeSection(TTransactionsGridModel::colAmount, kAmountWidth);
+  header->resizeSection(TTransactionsGridModel::colBalance, kBalanceWidth);
+  pboxActivity->update();
+}
+
+void TfrmTransactionViewer::RepaintGrids() {
+  AccountsModel_->Repaint();
+  TransactionsModel_->Repaint();
+}
+
+void TfrmTransactionViewer::AccountRowChanged() {
+  if (!RebuildingAccounts_) ShowTransactions(SelectedAccount());
+}
+
+TAccount* TfrmTransactionViewer::SelectedAccount() const {
+  return AccountsModel_->AccountAt(grdAccounts->currentIndex().row());
+}
+
+TTransactions* TfrmTransactionViewer::SelectedTransaction() const {
+  return TransactionAtRow(grdMain->currentIndex().row());
+}
+
+TTransactions* TfrmTransactionViewer::TransactionAtRow(int row) const {
+  return TransactionsModel_->TransactionAt(row);
+}
+
+std::vector<TTransactions*> TfrmTransactionViewer::SelectedTransactions() const {
+  std::vector<int> rows;
+  for (const QModelIndex& index : grdMain->selectionModel()->selectedRows()) rows.push_back(index.row());
+  std::sort(rows.begin(), rows.end());
+  std::vector<TTransactions*> transactions;
+  for (int row : rows)
+    if (TTransactions* transaction = TransactionAtRow(row)) transactions.push_back(transaction);
+  return transactions;
+}
+
+void TfrmTransactionViewer::SelectTransactionById(const std::string& id) {
+  const int row = TransactionsModel_->RowOfId(id);
+  if (row >= 0) grdMain->setCurrentIndex(TransactionsModel_->index(row, 0));
+}
+
+TAccount* TfrmTransactionViewer::AccountAtPoint(const QPoint& point) const {
+  const QModelIndex index = grdAccounts->indexAt(point);
+  return index.isValid() ? AccountsModel_->AccountAt(index.row()) : nullptr;
+}
+
+std::string TfrmTransactionViewer::FilterText() const {
+  return TransactionFilterText(edtTransactionsFilter->text().toStdString());
+}
+
+TDateRange TfrmTransactionViewer::DateRange() const {
+  return {FromQDate(dtpFrom->date()), FromQDate(dtpTo->date())};
+}
+
+TDateTime TfrmTransactionViewer::NewTransactionDate() {
+  if (LastEntryDate_ == 0) LastEntryDate_ = Now();
+  return LastEntryDate_;
+}
+
+// --- opening rows
+
+void TfrmTransactionViewer::OpenTransaction() {
+  TTransactions* transaction = SelectedTransaction();
+  if (transaction == nullptr) return;
+  const std::string date = transaction->FieldAt(TTransactions::fDate)->AsString();
+  if (!transaction->Edit(this)) return;
+  const bool dateChanged = transaction->FieldAt(TTransactions::fDate)->AsString() != date;
+  TAccount* account = SelectedAccount();
+  if (dateChanged && account != nullptr) {
+    account->TransactionsTable()->SortTransactions();
+    Global_.ClearMonthIndex();
+  }
+  Global_.Accounts.RecalculateBalances();
+  Global_.Accounts.RebuildCategoryList();
+  if (dateChanged) {
+    // The row moved: list again and keep it selected.
+    const std::string id = transaction->FieldAt(TTransactions::fTransactionID)->AsString();
+    ShowTransactions(account);
+    SelectTransactionById(id);
+  } else {
+    RepaintGrids();
+  }
+  pboxActivity->update();
+  Global_.SaveFile();
+}
+
+void TfrmTransactionViewer::OpenAccount() {
+  TAccount* account = SelectedAccount();
+  if (account == nullptr) return emit addAccountRequested();
+  if (!account->Edit(this)) return;
+  if (account->FieldAt(TAccount::fAccountID)->AsString().empty()) account->AssignNewId();
+  Global_.Accounts.RecalculateBalances();
+  RepaintGrids();
+  Global_.SaveFile();
+}
+
+bool TfrmTransactionViewer::HandleGridKey(QTableView* grid, QEvent* event) {
+  const auto* key = static_cast<QKeyEvent*>(event);
+  if (!IsOpenKey(key->key()) || key->modifiers() != Qt::NoModifier) return false;
+  if (event->type() == QEvent::KeyPress) {
+    if (!key->isAutoRepeat()) PressedOpenKey_ = key->key();
+    return true;
+  }
+  if (key->isAutoRepeat()) return true;
+  // Only a key pressed here opens the row: the release of the Enter that
+  // closed an editor must not open it again.
+  const bool pressedHere = PressedOpenKey_ == key->key();
+  PressedOpenKey_ = 0;
+  if (pressedHere) grid == grdMain ? OpenTransaction() : OpenAccount();
+  return true;
+}
+
+// --- date range and filter
+
+void TfrmTransactionViewer::SetDateRange(const TDateRange& range) {
+  const QSignalBlocker fromBlocker(dtpFrom), toBlocker(dtpTo);
+  dtpFrom->setDate(ToQDate(range.From));
+  dtpTo->setDate(ToQDate(range.To));
+}
+
+void TfrmTransactionViewer::btnMonthClick(bool next) {
+  SetDateRange(StepDateRange(DateRange(), next));
+  ShowTransactions(SelectedAccount());
+}
+
+void TfrmTransactionViewer::ApplyIgnoreDates() {
+  const bool enabled = !chkIgnoreDates->isChecked();
+  for (QWidget* control : std::initializer_list<QWidget*>{btnNextMonth, btnPreviousMonth, dtpFrom,
+                                                         lblto, dtpTo})
+    control->setEnabled(enabled);
+}
+
+void TfrmTransactionViewer::chkIgnoreDatesClick() {
+  ApplyIgnoreDates();
+  ShowTransactions(SelectedAccount());
+}
+
+void TfrmTransactionViewer::dtpFromChange() {
+  auto* picker = qobject_cast<QDateEdit*>(sender());
+  // While the calendar is open the date follows the browsing; the closing decides.
+  if (picker != nullptr && picker->calendarWidget()->isVisible()) return;
+  const TDateRange range = DateRange();
+  if (range.To >= range.From) return ShowTransactions(SelectedAccount());
+  dtpTo->setDate(ToQDate(RangeAfterChange(range).To));
+}
+
+void TfrmTransactionViewer::dtpCloseUp(QDateEdit* picker) {
+  SetDateRange(RangeAfterCloseUp(DateRange(), picker == dtpFrom));
+  ShowTransactions(SelectedAccount());
+}
+
+void TfrmTransactionViewer::edtTransactionsFilterChange() {
+  if (edtTransactionsFilter->text() != QString::fromLatin1(kTransactionFilterPlaceholder))
+    ShowTransactions(SelectedAccount());
+}
+
+// --- first show, layout and the getting-started panel
+
+void TfrmTransactionViewer::RestoreViewState() {
+  TTransactionViewState state{DateRange(), chkIgnoreDates->isChecked()};
+  tf::RestoreViewState(Global_.Accounts, state);
+  SetDateRange(RangeAfterChange(state.Range));
+  chkIgnoreDates->setChecked(state.IgnoreDates);
+  ApplyIgnoreDates();
+}
+
+void TfrmTransactionViewer::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (Shown_) return;
+  Shown_ = true;
+  RestoreViewState();
+  RefreshAccounts();
+  LayoutGrids();
+  TimerFormShow->start();
+}
+
+void TfrmTransactionViewer::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  LayoutGrids();
+  if (pnlAccountHelp->isVisible()) PlaceHelpPanel();
+}
+
+void TfrmTransactionViewer::PlaceHelpPanel() {
+  pnlAccountHelp->adjustSize();
+  const int top = grdMain->geometry().top() + kHelpOffset;
+  const int left = width() - kHelpOffset - pnlAccountHelp->width();
+  pnlAccountHelp->move(std::max(0, left), top);
+}
+
+void TfrmTransactionViewer::TimerFormShowTimer() {
+  TimerFormShow->stop();
+  if (Global_.Accounts.RowCount() == 0 && Global_.ShowHelp()) {
+    PlaceHelpPanel();
+    pnlAccountHelp->raise();
+    pnlAccountHelp->show();
+  } else {
+    pnlAccountHelp->hide();
+  }
+}
+
+void TfrmTransactionViewer::btnCloseHelpClick() {
+  pnlAccountHelp->hide();
+  Global_.SetShowHelp(false);
+}
+
+void TfrmTransactionViewer::ShowHighlight(QFrame* frame, QWidget* button, bool show) {
+  frame->setGeometry(button->geometry().adjusted(-3, -3, 3, 3));
+  frame->stackUnder(button);
+  frame->setVisible(show);
+}
+
+bool TfrmTransactionViewer::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if ((watched == grdMain || watched == grdAccounts) &&
+      (type == QEvent::KeyPress || type == QEvent::KeyRelease))
+    return HandleGridKey(static_cast<QTableView*>(watched), event) || QWidget::eventFilter(watched, event);
+  if (type == QEvent::Hide) {
+    if (watched == dtpFrom->calendarWidget()->window()) dtpCloseUp(dtpFrom);
+    else if (watched == dtpTo->calendarWidget()->window()) dtpCloseUp(dtpTo);
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace tf

@@ -1,0 +1,148 @@
+// The "Accounts / Transactions" page: the accounts with their balances on
+// the left, the selected account's transactions that pass the date range
+// and the filter on the right, and the getting-started panel for new users.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QWidget>
+
+#include "app/DateRangeStep.h"
+#include "store/DateTime.h"
+
+class QCheckBox;
+class QDateEdit;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+class QTimer;
+class QToolButton;
+
+namespace tf {
+
+class TAccount;
+class TAccountsGridModel;
+class TGlobal;
+class THelpPanel;
+class TTransactions;
+class TTransactionsGridModel;
+struct TWorkspaceDialogs;
+
+class TfrmTransactionViewer : public QWidget {
+  Q_OBJECT
+
+ public:
+  TfrmTransactionViewer(TGlobal& global, const TWorkspaceDialogs& dialogs, QWidget* parent = nullptr);
+  ~TfrmTransactionViewer() override;
+
+  // Balances recalculated, the accounts grid rebuilt (the first account
+  // selected) and its transactions shown.
+  void RefreshAccounts();
+  // Stores the view state and lists the account's transactions (none for
+  // no account); the first listed one becomes the current row.
+  void ShowTransactions(TAccount* account);
+  bool IsTransactionListed(const TTransactions& row) const;
+  void LayoutGrids();
+  // Both grids read their rows anew at the next paint.
+  void RepaintGrids();
+
+  TAccount* SelectedAccount() const;
+  TTransactions* SelectedTransaction() const;
+  // The transaction shown in a row of the transactions grid (0 the first), or none.
+  TTransactions* TransactionAtRow(int row) const;
+  // The transactions of the selected block of rows, top to bottom.
+  std::vector<TTransactions*> SelectedTransactions() const;
+  void SelectTransactionById(const std::string& id);
+  // The account under a point of the accounts grid's viewport, or none.
+  TAccount* AccountAtPoint(const QPoint& point) const;
+  std::string FilterText() const;
+  TDateRange DateRange() const;
+
+  // The date proposed for the next new transaction: now, until one is set.
+  TDateTime NewTransactionDate();
+  void SetNewTransactionDate(TDateTime date) { LastEntryDate_ = date; }
+  // The copy slot; Deleted set means nothing has been copied.
+  TTransactions& CopiedTransaction() { return *CopiedTransaction_; }
+
+  // Open/Change: the row's editor, then what changed is recomputed, shown and saved.
+  void OpenTransaction();
+  void OpenAccount();
+
+  QWidget* pnlTop;
+  QLabel* lblAccountHeading;
+  QLabel* lblTransactionsHeading;
+  QLineEdit* edtTransactionsFilter;
+  QToolButton* btnPreviousMonth;
+  QDateEdit* dtpFrom;
+  QLabel* lblto;
+  QDateEdit* dtpTo;
+  QToolButton* btnNextMonth;
+  QCheckBox* chkIgnoreDates;
+  QTableView* grdAccounts;
+  QTableView* grdMain;
+  QWidget* pnlBottom;
+  QWidget* pboxActivity;
+  QPushButton* btnAddAccount;
+  QPushButton* btnDeleteAccount;
+  QPushButton* btnTranAdd;
+  QPushButton* btnTransDelete;
+  QPushButton* btnRemoveDuups;
+  QPushButton* btnImport;
+  QPushButton* btnRecogniseTransactions;
+  QPushButton* btnRecogniseManagement;
+  THelpPanel* pnlAccountHelp;
+  QFrame* pnlHigh1;
+  QFrame* pnlHigh2;
+  QFrame* pnlHigh3;
+  QTimer* TimerFormShow;
+
+ signals:
+  // Open/Change on the accounts grid without an account: the add command.
+  void addAccountRequested();
+
+ public slots:
+  void btnMonthClick(bool next);
+  void chkIgnoreDatesClick();
+  void dtpFromChange();
+  void edtTransactionsFilterChange();
+  void TimerFormShowTimer();
+  void btnCloseHelpClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildTopStrip();
+  void BuildGrids();
+  void BuildBottomStrip();
+  void BuildHelp();
+  void ConnectControls();
+  QDateEdit* NewDatePicker();
+  QPushButton* NewButton(const QString& caption, const QString& hint);
+  void SetDateRange(const TDateRange& range);
+  void ApplyIgnoreDates();
+  void RestoreViewState();
+  void PlaceHelpPanel();
+  void ShowHighlight(QFrame* frame, QWidget* button, bool show);
+  void dtpCloseUp(QDateEdit* picker);
+  void AccountRowChanged();
+  bool HandleGridKey(QTableView* grid, QEvent* event);
+
+  TGlobal& Global_;
+  const TWorkspaceDialogs& Dialogs_;
+  TAccountsGridModel* AccountsModel_;
+  TTransactionsGridModel* TransactionsModel_;
+  std::unique_ptr<TTransactions> CopiedTransaction_;
+  TDateTime LastEntryDate_ = 0;
+  bool Shown_ = false;
+  bool RebuildingAccounts_ = false;
+  int PressedOpenKey_ = 0;
+};
+
+}  // namespace tf

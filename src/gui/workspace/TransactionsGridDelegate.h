@@ -1,0 +1,25 @@
+// Paints the transactions grid in the shared grid look, with the type image
+// before the description, the lock image before a locked row's category and
+// "n/a" in pale red for an uncategorised row.
+#pragma once
+
+#include "gui/app/GridDelegate.h"
+
+namespace tf {
+
+class TTransactionsGridDelegate : public TGridDelegate {
+  Q_OBJECT
+
+ public:
+  explicit TTransactionsGridDelegate(QObject* parent = nullptr);
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override;
+
+ private:
+  void PaintWithImage(QPainter& painter, const QStyleOptionViewItem& option,
+                      const QModelIndex& index) const;
+  static void PaintUncategorised(QPainter& painter, const QRect& cell);
+};
+
+}  // namespace tf
