@@ -13,9 +13,10 @@ bool Placeable(const QWidget& window) {
   return !(window.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized));
 }
 
-// Position of the frame, size of the client area: what move and resize take.
+// The outer rectangle, frame included, as the placement values count it.
 TWindowRect CurrentRect(const QWidget& window) {
-  return {window.pos().y(), window.pos().x(), window.width(), window.height()};
+  const QRect frame = window.frameGeometry();
+  return {frame.top(), frame.left(), frame.width(), frame.height()};
 }
 
 TWorkArea WorkAreaFor(const QWidget& window, const TWindowRect& stored) {
@@ -40,10 +41,13 @@ void RestoreWindowPlacement(QWidget& window, TPreferenceStore& store,
   const TWindowRect current = CurrentRect(window);
   const TWindowRect stored = ReadWindowPlacement(store, className, current);
   const TWindowRect placed = CorrectPlacement(stored, current, WorkAreaFor(window, stored));
-  // setGeometry places the client area; the stored position is the frame's.
-  const QPoint frame = window.geometry().topLeft() - window.pos();
-  window.setGeometry(placed.Left + frame.x(), placed.Top + frame.y(), placed.Width,
-                     placed.Height);
+  // setGeometry places the client area: take the frame off all four sides.
+  const QRect client = window.geometry();
+  const QRect frame = window.frameGeometry();
+  const int left = client.left() - frame.left(), top = client.top() - frame.top();
+  const int right = frame.right() - client.right(), bottom = frame.bottom() - client.bottom();
+  window.setGeometry(placed.Left + left, placed.Top + top, placed.Width - left - right,
+                     placed.Height - top - bottom);
 }
 
 }  // namespace tf

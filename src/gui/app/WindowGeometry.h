@@ -1,5 +1,6 @@
 // Storing and restoring a window's position and size in the preferences,
-// kept on a screen that is there now (screens come and go between runs).
+// kept on a screen that is there now (screens come and go between runs). The
+// values are the outer rectangle, frame included.
 #pragma once
 
 #include <string>
