@@ -279,6 +279,35 @@ class StartupTest : public QObject {
     QCOMPARE(Counts_->Refreshes[TfrmMain::tabCalculators], 0);
   }
 
+  void thePagesCanBeReachedByKeyboard() {
+    auto window = NewWindow();
+    window->Start();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(window->tcMain->currentIndex(), int(TfrmMain::tabBudgets));
+    QVERIFY(window->Page(TfrmMain::tabBudgets)->isVisible());
+    QTest::keyClick(window.get(), Qt::Key_PageUp, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_PageUp, Qt::ControlModifier);
+    QCOMPARE(window->tcMain->currentIndex(), int(TfrmMain::tabCalculators));
+    QCOMPARE(VisiblePages(*window), 1);
+  }
+
+  void afterAWrongPasswordNoPageCanBeReached() {
+    QDir().mkpath(DataFolder());
+    WriteDataFile(DataFile(), "Secret7", {"Cheque"});
+    Prompt_->Answers.push_back(std::string("guess"));
+    auto window = NewWindow();
+    window->Start();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_PageDown, Qt::ControlModifier);
+    window->tcMain->setCurrentIndex(TfrmMain::tabReports);
+    QCOMPARE(VisiblePages(*window), 0);
+    QCOMPARE(Counts_->Refreshes[TfrmMain::tabReports], 0);
+    QVERIFY(window->lblFailureMessage->isVisible());
+  }
+
   void setupPasswordOffersTheCurrentPasswordAndKeepsItInMemory() {
     QDir().mkpath(DataFolder());
     WriteDataFile(DataFile(), "old", {"Cheque"});

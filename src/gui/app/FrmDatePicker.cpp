@@ -4,6 +4,7 @@
 #include <QCalendarWidget>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QTextCharFormat>
 #include <QVBoxLayout>
 
 #include "app/Formats.h"
@@ -16,6 +17,7 @@ namespace {
 constexpr int kClientWidth = 345;
 constexpr int kClientHeight = 495;
 constexpr int kCalendarPixelSize = 19;
+constexpr int kHeaderPixelSize = 13;
 
 }  // namespace
 
@@ -31,6 +33,12 @@ TfrmDatePicker::TfrmDatePicker(TDateTime initial, QWidget* parent)
   calendarFont.setPixelSize(kCalendarPixelSize);
   MonthCalendar->setFont(calendarFont);
   MonthCalendar->setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
+  // The day names in a smaller face, so that all seven fit beside the weeks.
+  QTextCharFormat header = MonthCalendar->headerTextFormat();
+  QFont headerFont = calendarFont;
+  headerFont.setPixelSize(kHeaderPixelSize);
+  header.setFont(headerFont);
+  MonthCalendar->setHeaderTextFormat(header);
   MonthCalendar->setGridVisible(false);
   MonthCalendar->setSelectedDate(ToQDate(initial == 0 ? Today() : initial));
   btnOk->setDefault(true);

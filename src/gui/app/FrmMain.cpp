@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -101,8 +102,23 @@ void TfrmMain::BuildTabStrip() {
   Layout_->addWidget(pnlTabStrip);
 
   connect(tcMain, &QTabBar::currentChanged, this, &TfrmMain::tcMainChange);
+  AddPageShortcuts();
   connect(btnPassword, &QPushButton::clicked, this, &TfrmMain::btnPasswordClick);
   connect(btnMoreSettings, &QPushButton::clicked, this, &TfrmMain::btnMoreSettingsClick);
+}
+
+void TfrmMain::AddPageShortcuts() {
+  // The tab strip takes no focus, so the pages are also reached by keyboard.
+  const auto step = [this](int by) {
+    const int count = tcMain->count();
+    tcMain->setCurrentIndex((tcMain->currentIndex() + by + count) % count);
+  };
+  for (const QKeySequence& key : {QKeySequence(Qt::CTRL | Qt::Key_Tab),
+                                  QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
+    connect(new QShortcut(key, this), &QShortcut::activated, this, [step] { step(1); });
+  for (const QKeySequence& key : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                                  QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
+    connect(new QShortcut(key, this), &QShortcut::activated, this, [step] { step(-1); });
 }
 
 void TfrmMain::BuildClientArea() {
@@ -175,6 +191,8 @@ void TfrmMain::ShutDown() {
 }
 
 void TfrmMain::tcMainChange(int index) {
+  // After a failed opening only the failure text is shown, whatever asks.
+  if (Failed_) return;
   if (index < 0 || index >= static_cast<int>(Pages_.size())) return;
   for (int tab = 0; tab < static_cast<int>(Pages_.size()); ++tab)
     if (tab != index) Page(tab)->hide();

@@ -70,6 +70,7 @@ class TfrmMain : public QWidget {
 
  private:
   void BuildTabStrip();
+  void AddPageShortcuts();
   void BuildClientArea();
   void CreatePages(const TMainPages& pages);
   void AddPage(TTab tab, const TPageFactory& factory, const char* trace);

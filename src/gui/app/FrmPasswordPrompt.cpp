@@ -27,6 +27,8 @@ TfrmPasswordPrompt::TfrmPasswordPrompt(const QString& initial, QWidget* parent)
   setWindowTitle(QStringLiteral("Password"));
   ApplyFormLook(*this);
   edtPassword->setEchoMode(QLineEdit::Password);
+  // Every character as "*", whatever the style's own mask character.
+  edtPassword->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
   QFont entryFont(QStringLiteral("Arial"));
   entryFont.setPixelSize(kEntryPixelSize);
   edtPassword->setFont(entryFont);
