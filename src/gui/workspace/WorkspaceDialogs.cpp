@@ -1,6 +1,8 @@
 #include "gui/workspace/WorkspaceDialogs.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -28,6 +30,36 @@ void Inform(QWidget* parent, const QString& title, const QString& text) {
   QMessageBox::information(parent, title, text, QMessageBox::Ok);
 }
 
+void Warn(QWidget* parent, const QString& title, const QString& text) {
+  QMessageBox::warning(parent, title, text, QMessageBox::Ok);
+}
+
+std::optional<TChosenFile> ChooseFile(QWidget* parent, const QString& title, const QStringList& filters,
+                                      int initialFilter, QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(parent, title);
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  dialog.setNameFilters(filters);
+  if (initialFilter >= 1 && initialFilter <= filters.size())
+    dialog.selectNameFilter(filters.at(initialFilter - 1));
+  dialog.setSizeGripEnabled(true);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return TChosenFile{dialog.selectedFiles().first(),
+                     static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
+}
+
+std::optional<TChosenFile> ChooseOpenFile(QWidget* parent, const QString& title, const QStringList& filters,
+                                          int initialFilter) {
+  return ChooseFile(parent, title, filters, initialFilter, QFileDialog::AcceptOpen);
+}
+
+std::optional<TChosenFile> ChooseSaveFile(QWidget* parent, const QString& title, const QStringList& filters,
+                                          int initialFilter) {
+  return ChooseFile(parent, title, filters, initialFilter, QFileDialog::AcceptSave);
+}
+
+int Exec(QDialog& dialog) { return dialog.exec(); }
+
 bool ManageCategories(QWidget* parent) {
   TfrmCategoryManagement dialog(Global(), DesktopDialogs(), parent);
   return dialog.exec() == QDialog::Accepted;
@@ -36,8 +68,10 @@ bool ManageCategories(QWidget* parent) {
 }  // namespace
 
 const TWorkspaceDialogs& DesktopDialogs() {
-  static const TWorkspaceDialogs dialogs{AskText, Confirm, Inform, &TfrmDatePicker::PickDate,
-                                         ManageCategories};
+  static const TWorkspaceDialogs dialogs{AskText,        Confirm,        Inform,
+                                         Warn,           &TfrmDatePicker::PickDate,
+                                         ManageCategories, ChooseOpenFile, ChooseSaveFile,
+                                         Exec};
   return dialogs;
 }
 

@@ -7,12 +7,21 @@
 #include <optional>
 
 #include <QString>
+#include <QStringList>
 
 #include "store/DateTime.h"
 
+class QDialog;
 class QWidget;
 
 namespace tf {
+
+// A file picked in an open or save dialog, with the filter chosen there
+// (1 the first of the list).
+struct TChosenFile {
+  QString Path;
+  int FilterIndex = 1;
+};
 
 struct TWorkspaceDialogs {
   // The typed answer after Ok; no value after Cancel.
@@ -22,10 +31,21 @@ struct TWorkspaceDialogs {
   // True unless the answer is No (closing the box counts as No).
   std::function<bool(QWidget* parent, const QString& text)> Confirm;
   std::function<void(QWidget* parent, const QString& title, const QString& text)> Inform;
+  std::function<void(QWidget* parent, const QString& title, const QString& text)> Warn;
   // The chosen date, or 0 after Cancel.
   std::function<TDateTime(QWidget* parent, TDateTime initial)> PickDate;
   // Runs the category editor; true when it stored the list.
   std::function<bool(QWidget* parent)> ManageCategories;
+  // An existing file to read; filters as "Caption (*.ext)", initialFilter from 1.
+  std::function<std::optional<TChosenFile>(QWidget* parent, const QString& title,
+                                           const QStringList& filters, int initialFilter)>
+      ChooseOpenFile;
+  // A file to write; the real dialog asks before overwriting.
+  std::function<std::optional<TChosenFile>(QWidget* parent, const QString& title,
+                                           const QStringList& filters, int initialFilter)>
+      ChooseSaveFile;
+  // Shows a dialog of the page (the import dialog) modally: its result code.
+  std::function<int(QDialog& dialog)> Exec;
 };
 
 // The program's real dialogs.

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include <QDialog>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -30,6 +31,11 @@ struct TDialogScript {
   std::function<bool()> ManageCategories = [] { return false; };
   std::vector<QString> Asked;  // titles of input boxes, texts of confirmations and messages
   std::vector<TDateTime> PickInitials;
+  std::deque<std::optional<TChosenFile>> OpenFiles;  // beyond the script: Cancel
+  std::deque<std::optional<TChosenFile>> SaveFiles;  // beyond the script: Cancel
+  std::vector<int> FileInitialFilters;               // the filter each file dialog opened with
+  // Answers a modal dialog of the page; by default it is accepted as it opened.
+  std::function<int(QDialog&)> ExecDialog = [](QDialog&) { return int(QDialog::Accepted); };
 };
 
 inline TWorkspaceDialogs ScriptedDialogs(std::shared_ptr<TDialogScript> script) {
@@ -52,11 +58,28 @@ inline TWorkspaceDialogs ScriptedDialogs(std::shared_ptr<TDialogScript> script) 
   dialogs.Inform = [script](QWidget*, const QString& title, const QString& text) {
     script->Asked.push_back(title + QStringLiteral(": ") + text);
   };
+  dialogs.Warn = [script](QWidget*, const QString& title, const QString& text) {
+    script->Asked.push_back(title + QStringLiteral(": ") + text);
+  };
   dialogs.PickDate = [script](QWidget*, TDateTime initial) {
     script->PickInitials.push_back(initial);
     return script->PickedDate;
   };
   dialogs.ManageCategories = [script](QWidget*) { return script->ManageCategories(); };
+  auto chooser = [script](std::deque<std::optional<TChosenFile>>& answers, int initialFilter) {
+    script->FileInitialFilters.push_back(initialFilter);
+    if (answers.empty()) return std::optional<TChosenFile>{};
+    std::optional<TChosenFile> answer = answers.front();
+    answers.pop_front();
+    return answer;
+  };
+  dialogs.ChooseOpenFile = [script, chooser](QWidget*, const QString&, const QStringList&, int initial) {
+    return chooser(script->OpenFiles, initial);
+  };
+  dialogs.ChooseSaveFile = [script, chooser](QWidget*, const QString&, const QStringList&, int initial) {
+    return chooser(script->SaveFiles, initial);
+  };
+  dialogs.Exec = [script](QDialog& dialog) { return script->ExecDialog(dialog); };
   return dialogs;
 }
 
