@@ -11,7 +11,9 @@
 #include "gui/app/FormLook.h"
 #include "gui/app/FrmMain.h"
 #include "gui/app/FrmSettings.h"
+#include "gui/workspace/RowEditors.h"
 #include "platform/LocaleNumberFormat.h"
+#include "platform/TerminationSignals.h"
 
 int main(int argc, char** argv) {
   tf::TApplication app(argc, argv);
@@ -23,6 +25,8 @@ int main(int argc, char** argv) {
 
   tf::TGlobal& global = tf::Global();
   global.Initialise(tf::DesktopGlobalServices());
+  // Edit and EditList of the model rows open the page's dialogs.
+  tf::RegisterRowEditors(global);
   tf::TErrorReporter reporter(global);
   app.SetErrorHandler([&reporter](const std::string& message) { reporter.Report(message); });
 
@@ -35,6 +39,7 @@ int main(int argc, char** argv) {
   QObject::connect(window.get(), &tf::TfrmMain::settingsRequested, window.get(),
                    [&] { tf::TfrmSettings::ShowSettings(global, window.get()); });
 
+  tf::CloseOnTerminationSignals([&window] { window->close(); });
   app.RunGuarded([&] { window->Start(); });
   int result = 0;
   if (!reporter.CloseDownRequested()) {

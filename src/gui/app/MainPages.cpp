@@ -2,14 +2,20 @@
 
 #include <QWidget>
 
+#include "gui/workspace/FrmTransactionViewer.h"
+#include "gui/workspace/WorkspaceDialogs.h"
+
 namespace tf {
 
-TWorkspacePage EmptyPage(QWidget* parent) { return {new QWidget(parent), {}}; }
+TWorkspacePage EmptyPage(QWidget* parent) {
+  return {new QWidget(parent), {}};
+}
 
 TMainPages DefaultMainPages(TGlobal& global) {
-  (void)global;
   TMainPages pages;
-  pages.Transactions = EmptyPage;
+  pages.Transactions = [&global](QWidget* parent) {
+    return TWorkspacePage{new TfrmTransactionViewer(global, DesktopDialogs(), parent), {}};
+  };
   pages.Reports = EmptyPage;
   pages.Budgets = EmptyPage;
   pages.Calculators = EmptyPage;
