@@ -26,6 +26,7 @@ target_sources(tallyfold_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CategoryEditing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DateRangeStep.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PatternListing.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TransactionCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TransactionEntry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TransactionListing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TransactionRecognition.cpp
