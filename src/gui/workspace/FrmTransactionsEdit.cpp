@@ -90,11 +90,13 @@ void TfrmTransactionsEdit::BuildControls() {
   lbCategory = NewLabel(QStringLiteral("Category :"), this);
   edCategory = NewEditableCombo(this);
   cbxSubCategory = NewEditableCombo(this);
-  btnCategoryManagement = NewSideButton(QStringLiteral("…"), QStringLiteral("Manage Categories"), this);
-  rgpTransType = NewRadioGroup(QStringLiteral("Transaction Type"),
-                               {QStringLiteral("Income"), QStringLiteral("Expenses"),
-                                QStringLiteral("Transfer"), QStringLiteral("Deposit from Transfer")},
-                               TransTypes, this);
+  btnCategoryManagement =
+      NewSideButton(QStringLiteral("…"), QStringLiteral("Manage Categories"), this);
+  rgpTransType =
+      NewRadioGroup(QStringLiteral("Transaction Type"),
+                    {QStringLiteral("Income"), QStringLiteral("Expenses"),
+                     QStringLiteral("Transfer"), QStringLiteral("Deposit from Transfer")},
+                    TransTypes, this);
   chkLocked = new QCheckBox(QStringLiteral("Prevent Auto Recognition Matches"), this);
   btnAutoRecognise = new QPushButton(QStringLiteral("Create &New Auto Recognition Pattern"), this);
   btnAutoRecognise->setToolTip(QStringLiteral("Alt + N"));
@@ -142,8 +144,8 @@ void TfrmTransactionsEdit::BuildLayout() {
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  QWidget* order[] = {edDate, btnDateSelect, edDescription, edAmount, edCategory, cbxSubCategory,
-                      TransTypes->button(0), chkLocked, btnOk, btnCancel};
+  QWidget* order[] = {edDate,         btnDateSelect,         edDescription, edAmount, edCategory,
+                      cbxSubCategory, TransTypes->button(0), chkLocked,     btnOk,    btnCancel};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -157,10 +159,11 @@ void TfrmTransactionsEdit::ConnectControls() {
   connect(btnPlusMinus, &QToolButton::clicked, edAmount, &TAmountEdit::NegateAmount);
   connect(btnCategoryManagement, &QToolButton::clicked, this,
           &TfrmTransactionsEdit::btnCategoryManagementClick);
-  connect(btnAutoRecognise, &QPushButton::clicked, this, &TfrmTransactionsEdit::btnAutoRecogniseClick);
+  connect(btnAutoRecognise, &QPushButton::clicked, this,
+          &TfrmTransactionsEdit::btnAutoRecogniseClick);
   connect(btnOk, &QPushButton::clicked, this, &TfrmTransactionsEdit::btnOkClick);
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-  edDescription->lineEdit()->installEventFilter(this);
+  edDescription->installEventFilter(this);
 }
 
 // --- loading and validation
@@ -168,7 +171,8 @@ void TfrmTransactionsEdit::ConnectControls() {
 void TfrmTransactionsEdit::LoadRow() {
   const TTransactionEntry entry = LoadTransactionEntry(Row_);
   edDate->setText(QString::fromStdString(entry.Date));
-  edDescription->setModel(new QStringListModel(LinesOf(Global_.Accounts.AllDescriptions()), edDescription));
+  edDescription->setModel(
+      new QStringListModel(LinesOf(Global_.Accounts.AllDescriptions()), edDescription));
   edDescription->setEditText(QString::fromStdString(entry.Description));
   edAmount->setText(QString::fromStdString(entry.Amount));
   FillCategories(entry.Category);
@@ -186,7 +190,9 @@ std::string TfrmTransactionsEdit::Category() const {
   return CategoryFromCombos(*edCategory, *cbxSubCategory);
 }
 
-int TfrmTransactionsEdit::SelectedType() const { return TransTypes->checkedId(); }
+int TfrmTransactionsEdit::SelectedType() const {
+  return TransTypes->checkedId();
+}
 
 bool TfrmTransactionsEdit::InputValid() const {
   return IsTransactionEntryValid(edDate->text().toStdString(),
@@ -199,14 +205,16 @@ void TfrmTransactionsEdit::edDateChange() {
 }
 
 void TfrmTransactionsEdit::edCategoryChange() {
-  FillSubCategoryCombo(edCategory->currentText().toStdString(), *cbxSubCategory, Global_.Categories);
+  FillSubCategoryCombo(edCategory->currentText().toStdString(), *cbxSubCategory,
+                       Global_.Categories);
   edDateChange();
 }
 
 // --- the side doors
 
 void TfrmTransactionsEdit::btnDateSelectClick() {
-  const TDateTime chosen = Dialogs_.PickDate(this, ParseStatementDate(edDate->text().toStdString()));
+  const TDateTime chosen =
+      Dialogs_.PickDate(this, ParseStatementDate(edDate->text().toStdString()));
   if (chosen > 0) edDate->setText(QString::fromStdString(FormatDisplayDate(chosen)));
 }
 
@@ -266,7 +274,12 @@ void TfrmTransactionsEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TfrmTransactionsEdit::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == edDescription->lineEdit() && event->type() == QEvent::FocusOut) edDescriptionExit();
+  // Leaving the box for another control, not for its own list or another window.
+  if (watched == edDescription && event->type() == QEvent::FocusOut) {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+      edDescriptionExit();
+  }
   return QDialog::eventFilter(watched, event);
 }
 
