@@ -23,6 +23,7 @@
 #include "gui/app/FrmPasswordPrompt.h"
 #include "gui/app/FrmSettings.h"
 #include "gui/app/LinkLabel.h"
+#include "gui/workspace/FrmCategoryManagement.h"
 #include "model/Account.h"
 
 using namespace tf;
@@ -80,6 +81,25 @@ class DialogsTest : public QObject {
     QCOMPARE(settings.cbxThousands->count(), 3);
     QCOMPARE(settings.cbxThousands->itemText(2), QStringLiteral(" "));
     QCOMPARE(settings.cbxDecimals->count(), 2);
+  }
+
+  void manageCategoriesOpensTheCategoryEditorOverTheSettings() {
+    QString caption;
+    QWidget* owner = nullptr;
+    TfrmSettings* shown = nullptr;
+    AnswerNextDialog<TfrmSettings>([&](TfrmSettings& settings) {
+      shown = &settings;
+      AnswerNextDialog<TfrmCategoryManagement>([&](TfrmCategoryManagement& editor) {
+        caption = editor.windowTitle();
+        owner = editor.parentWidget();
+        QTest::mouseClick(editor.btnCancel, Qt::LeftButton);
+      });
+      QTest::mouseClick(settings.btnCats, Qt::LeftButton);
+      QTest::mouseClick(settings.btnClose, Qt::LeftButton);
+    });
+    TfrmSettings::ShowSettings(Global(), nullptr);
+    QCOMPARE(caption, QStringLiteral("Category Management"));
+    QCOMPARE(owner, shown);
   }
 
   void settingsSelectsTheStoredSeparators_data() {

@@ -13,6 +13,7 @@
 #include "gui/app/FormLook.h"
 #include "gui/app/LinkLabel.h"
 #include "gui/app/VersionInfo.h"
+#include "gui/workspace/WorkspaceDialogs.h"
 
 namespace tf {
 namespace {
@@ -204,6 +205,8 @@ void TfrmSettings::btnCreateBackupClick() {
 
 void TfrmSettings::ShowSettings(TGlobal& global, QWidget* owner) {
   TfrmSettings dialog(global, {}, owner);
+  connect(&dialog, &TfrmSettings::manageCategoriesRequested, &dialog,
+          [&dialog] { DesktopDialogs().ManageCategories(&dialog); });
   dialog.exec();
 }
 
