@@ -80,22 +80,30 @@ void TfrmCategoryManagement::BuildControls() {
   lblSubCate = NewHeading(QStringLiteral("Sub Category"), this);
   lbxMainCats = NewList();
   lbxSubCat = NewList();
+  lbxMainCats->installEventFilter(this);
+  lbxSubCat->installEventFilter(this);
   edtCategoryEdit = NewInPlaceEdit(lbxMainCats);
   edtSubCategory = NewInPlaceEdit(lbxSubCat);
   btnAddAccount = NewButton(QStringLiteral("Add"), QStringLiteral("Add Category"), this);
-  btnDeleteAccount = NewButton(QStringLiteral("Delete"), QStringLiteral("Delete Selected Category"), this);
+  btnDeleteAccount =
+      NewButton(QStringLiteral("Delete"), QStringLiteral("Delete Selected Category"), this);
   btnTranAdd = NewButton(QStringLiteral("Add"), QStringLiteral("Add Sub Category"), this);
-  btnTransDelete = NewButton(QStringLiteral("Delete"), QStringLiteral("Delete Selected Sub Category"), this);
+  btnTransDelete =
+      NewButton(QStringLiteral("Delete"), QStringLiteral("Delete Selected Sub Category"), this);
   btnOk = NewButton(QStringLiteral("Ok"), {}, this);
   btnCancel = NewButton(QStringLiteral("Cancel"), {}, this);
 
   connect(lbxMainCats, &QListWidget::currentRowChanged, this, [this] { ShowSubCategories({}); });
-  connect(lbxMainCats, &QListWidget::itemDoubleClicked, this, &TfrmCategoryManagement::lbxMainCatsDblClick);
-  connect(lbxSubCat, &QListWidget::itemDoubleClicked, this, &TfrmCategoryManagement::lbxSubCatDblClick);
+  connect(lbxMainCats, &QListWidget::itemDoubleClicked, this,
+          &TfrmCategoryManagement::lbxMainCatsDblClick);
+  connect(lbxSubCat, &QListWidget::itemDoubleClicked, this,
+          &TfrmCategoryManagement::lbxSubCatDblClick);
   connect(btnAddAccount, &QPushButton::clicked, this, &TfrmCategoryManagement::btnAddAccountClick);
-  connect(btnDeleteAccount, &QPushButton::clicked, this, &TfrmCategoryManagement::btnDeleteAccountClick);
+  connect(btnDeleteAccount, &QPushButton::clicked, this,
+          &TfrmCategoryManagement::btnDeleteAccountClick);
   connect(btnTranAdd, &QPushButton::clicked, this, &TfrmCategoryManagement::btnTranAddClick);
-  connect(btnTransDelete, &QPushButton::clicked, this, &TfrmCategoryManagement::btnTransDeleteClick);
+  connect(btnTransDelete, &QPushButton::clicked, this,
+          &TfrmCategoryManagement::btnTransDeleteClick);
   connect(btnOk, &QPushButton::clicked, this, &TfrmCategoryManagement::btnOkClick);
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -142,7 +150,8 @@ void TfrmCategoryManagement::ReloadMainList(const QString& main) {
   FillList(*lbxMainCats, Working_->MainNames());
   if (lbxMainCats->count() > 0) {
     const auto found = lbxMainCats->findItems(main, Qt::MatchExactly);
-    lbxMainCats->setCurrentItem(main.isEmpty() || found.isEmpty() ? lbxMainCats->item(0) : found.first());
+    lbxMainCats->setCurrentItem(main.isEmpty() || found.isEmpty() ? lbxMainCats->item(0)
+                                                                  : found.first());
   }
   ShowSubCategories(main);
 }
@@ -178,8 +187,10 @@ void TfrmCategoryManagement::btnTranAddClick() {
 void TfrmCategoryManagement::btnTransDeleteClick() {
   const QString main = SelectedMainText();
   if (main.isEmpty() || lbxSubCat->currentItem() == nullptr) return;
-  if (Working_->DeleteSub(main.toStdString(), SelectedSubText().toStdString())) ShowSubCategories(main);
-  else ReloadMainList({});
+  if (Working_->DeleteSub(main.toStdString(), SelectedSubText().toStdString()))
+    ShowSubCategories(main);
+  else
+    ReloadMainList({});
 }
 
 // --- renaming in place
@@ -187,8 +198,10 @@ void TfrmCategoryManagement::btnTransDeleteClick() {
 void TfrmCategoryManagement::StartRename(QListWidget* list, QLineEdit* edit) {
   QListWidgetItem* item = list->currentItem();
   if (item == nullptr) return;
+  // The edit is a child of the list, the item rectangle is in its viewport.
   const QRect rect = list->visualItemRect(item);
-  edit->setGeometry(4, rect.top() + 3, list->width() - 24, rect.height() - 4);
+  const int top = list->viewport()->mapTo(list, rect.topLeft()).y();
+  edit->setGeometry(4, top + 3, list->width() - 24, rect.height() - 4);
   edit->setText(item->text());
   RenamedIndex_ = list->row(item);
   RenamedText_ = item->text();
@@ -198,9 +211,13 @@ void TfrmCategoryManagement::StartRename(QListWidget* list, QLineEdit* edit) {
   edit->selectAll();
 }
 
-void TfrmCategoryManagement::lbxMainCatsDblClick() { StartRename(lbxMainCats, edtCategoryEdit); }
+void TfrmCategoryManagement::lbxMainCatsDblClick() {
+  StartRename(lbxMainCats, edtCategoryEdit);
+}
 
-void TfrmCategoryManagement::lbxSubCatDblClick() { StartRename(lbxSubCat, edtSubCategory); }
+void TfrmCategoryManagement::lbxSubCatDblClick() {
+  StartRename(lbxSubCat, edtSubCategory);
+}
 
 void TfrmCategoryManagement::CommitRename(QLineEdit* edit) {
   if (!edit->isVisible()) return;
@@ -208,15 +225,24 @@ void TfrmCategoryManagement::CommitRename(QLineEdit* edit) {
   const QString text = edit->text().trimmed();
   if (text.isEmpty()) return;
   const bool main = edit == edtCategoryEdit;
-  const bool renamed =
-      main ? Working_->RenameMain(RenamedText_.toStdString(), text.toStdString())
-           : Working_->RenameSub(RenamedMain_.toStdString(), RenamedText_.toStdString(), text.toStdString());
+  const bool renamed = main ? Working_->RenameMain(RenamedText_.toStdString(), text.toStdString())
+                            : Working_->RenameSub(RenamedMain_.toStdString(),
+                                                  RenamedText_.toStdString(), text.toStdString());
   QListWidget* list = main ? lbxMainCats : lbxSubCat;
   if (renamed && list->item(RenamedIndex_) != nullptr) list->item(RenamedIndex_)->setText(text);
   list->setFocus();
 }
 
 bool TfrmCategoryManagement::eventFilter(QObject* watched, QEvent* event) {
+  // F2 renames from the keyboard what a double click renames.
+  if ((watched == lbxMainCats || watched == lbxSubCat) && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_F2) {
+    if (watched == lbxMainCats)
+      lbxMainCatsDblClick();
+    else
+      lbxSubCatDblClick();
+    return true;
+  }
   auto* edit = qobject_cast<QLineEdit*>(watched);
   if (edit != nullptr && (edit == edtCategoryEdit || edit == edtSubCategory)) {
     if (event->type() == QEvent::FocusOut) CommitRename(edit);
@@ -241,6 +267,14 @@ bool TfrmCategoryManagement::eventFilter(QObject* watched, QEvent* event) {
 void TfrmCategoryManagement::btnOkClick() {
   Working_->Store(Global_.Accounts);
   accept();
+}
+
+void TfrmCategoryManagement::showEvent(QShowEvent* event) {
+  if (!Shown_) {
+    Shown_ = true;
+    CentreOnScreen(*this);
+  }
+  QDialog::showEvent(event);
 }
 
 void TfrmCategoryManagement::keyPressEvent(QKeyEvent* event) {

@@ -3,10 +3,9 @@
 // as the user's own list and rebuilds the category list from it.
 #pragma once
 
+#include <QDialog>
 #include <memory>
 #include <string>
-
-#include <QDialog>
 
 class QLabel;
 class QLineEdit;
@@ -23,7 +22,8 @@ class TfrmCategoryManagement : public QDialog {
   Q_OBJECT
 
  public:
-  TfrmCategoryManagement(TGlobal& global, const TWorkspaceDialogs& dialogs, QWidget* parent = nullptr);
+  TfrmCategoryManagement(TGlobal& global, const TWorkspaceDialogs& dialogs,
+                         QWidget* parent = nullptr);
   ~TfrmCategoryManagement() override;
 
   const TCategoryEditing& WorkingCategories() const { return *Working_; }
@@ -57,6 +57,7 @@ class TfrmCategoryManagement : public QDialog {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void BuildControls();
@@ -72,6 +73,7 @@ class TfrmCategoryManagement : public QDialog {
   int RenamedIndex_ = -1;
   QString RenamedText_;
   QString RenamedMain_;
+  bool Shown_ = false;
 };
 
 }  // namespace tf
