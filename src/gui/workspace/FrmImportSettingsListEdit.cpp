@@ -35,7 +35,8 @@ QPushButton* NewButton(const QString& caption, const QString& hint, QWidget* par
 }  // namespace
 
 TfrmImportSettingsListEdit::TfrmImportSettingsListEdit(TGlobal& global, TImportSettings& table,
-                                                       const TWorkspaceDialogs& dialogs, QWidget* parent)
+                                                       const TWorkspaceDialogs& dialogs,
+                                                       QWidget* parent)
     : QDialog(parent),
       Global_(global),
       Table_(table),
@@ -72,8 +73,13 @@ void TfrmImportSettingsListEdit::BuildControls() {
   grdMain->horizontalHeader()->setSectionsClickable(false);
   grdMain->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grdMain->installEventFilter(this);
-  btnAdd = NewButton(QStringLiteral("Add"), QStringLiteral("Create a New Recognition Pattern (Shortcut key Insert)"), this);
-  btnDelete = NewButton(QStringLiteral("Delete"), QStringLiteral("Delete Selected Pattern (Shortcut key Delete)"), this);
+  // The columns follow the client width, which a scroll bar also changes.
+  grdMain->viewport()->installEventFilter(this);
+  btnAdd =
+      NewButton(QStringLiteral("Add"),
+                QStringLiteral("Create a New Recognition Pattern (Shortcut key Insert)"), this);
+  btnDelete = NewButton(QStringLiteral("Delete"),
+                        QStringLiteral("Delete Selected Pattern (Shortcut key Delete)"), this);
   btnDelete->installEventFilter(this);
   btnCancel = NewButton(QStringLiteral("Close"), {}, this);
 
@@ -87,7 +93,8 @@ void TfrmImportSettingsListEdit::BuildControls() {
   layout->addWidget(grdMain, 1);
   layout->addLayout(buttons);
 
-  connect(edtTransactionsFilter, &QLineEdit::textChanged, this, &TfrmImportSettingsListEdit::FillPatternGrid);
+  connect(edtTransactionsFilter, &QLineEdit::textChanged, this,
+          &TfrmImportSettingsListEdit::FillPatternGrid);
   connect(grdMain, &QTableView::doubleClicked, this, &TfrmImportSettingsListEdit::ChangePattern);
   connect(btnAdd, &QPushButton::clicked, this, &TfrmImportSettingsListEdit::AddPattern);
   connect(btnDelete, &QPushButton::clicked, this, [this] {
@@ -102,11 +109,14 @@ void TfrmImportSettingsListEdit::BuildMenu() {
   QAction* open = PopupMenu->addAction(QStringLiteral("Open/Change (double click)"), this,
                                        &TfrmImportSettingsListEdit::ChangePattern);
   PopupMenu->setDefaultAction(open);
-  PopupMenu->addAction(QStringLiteral("Add (Insert Key)"), this, &TfrmImportSettingsListEdit::AddPattern);
-  PopupMenu->addAction(QStringLiteral("Delete (Delete Key)"), this, [this] { DeletePattern(true); });
+  PopupMenu->addAction(QStringLiteral("Add (Insert Key)"), this,
+                       &TfrmImportSettingsListEdit::AddPattern);
+  PopupMenu->addAction(QStringLiteral("Delete (Delete Key)"), this,
+                       [this] { DeletePattern(true); });
   grdMain->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(grdMain, &QTableView::customContextMenuRequested, this,
-          [this](const QPoint& point) { PopupMenu->popup(grdMain->viewport()->mapToGlobal(point)); });
+  connect(grdMain, &QTableView::customContextMenuRequested, this, [this](const QPoint& point) {
+    PopupMenu->popup(grdMain->viewport()->mapToGlobal(point));
+  });
 }
 
 // --- the list
@@ -155,7 +165,8 @@ void TfrmImportSettingsListEdit::ChangePattern() {
 void TfrmImportSettingsListEdit::DeletePattern(bool ask) {
   TImportSettings* pattern = SelectedPattern();
   if (pattern == nullptr) return;
-  if (ask && !Dialogs_.Confirm(this, QString::fromStdString(DeletePatternQuestion(*pattern)))) return;
+  if (ask && !Dialogs_.Confirm(this, QString::fromStdString(DeletePatternQuestion(*pattern))))
+    return;
   const int row = grdMain->currentIndex().row();
   pattern->Deleted = true;
   FillPatternGrid();
@@ -169,12 +180,17 @@ bool TfrmImportSettingsListEdit::SkipsQuestion(Qt::KeyboardModifiers modifiers) 
 }
 
 bool TfrmImportSettingsListEdit::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == grdMain->viewport() && event->type() == QEvent::Resize) LayoutColumns();
   if (watched == btnDelete && event->type() == QEvent::MouseButtonRelease)
     DeleteButtonModifiers_ = static_cast<QMouseEvent*>(event)->modifiers();
   if (watched == grdMain && event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Insert) {
       AddPattern();
+      return true;
+    }
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+      ChangePattern();
       return true;
     }
     if (key->key() == Qt::Key_Delete) {
