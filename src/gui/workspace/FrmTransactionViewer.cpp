@@ -1,20 +1,25 @@
 #include "gui/workspace/FrmTransactionViewer.h"
 
-#include <algorithm>
-
 #include <QCalendarWidget>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QCursor>
 #include <QDateEdit>
+#include <QEventLoop>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/Formats.h"
 #include "app/Global.h"
@@ -26,9 +31,14 @@
 #include "gui/workspace/AccountsGridDelegate.h"
 #include "gui/workspace/AccountsGridModel.h"
 #include "gui/workspace/HelpPanel.h"
+#include "gui/workspace/TransactionDrag.h"
+#include "gui/workspace/TransactionExportCommand.h"
+#include "gui/workspace/TransactionMenus.h"
 #include "gui/workspace/TransactionsGridDelegate.h"
 #include "gui/workspace/TransactionsGridModel.h"
+#include "gui/workspace/WorkspaceDialogs.h"
 #include "model/Account.h"
+#include "model/ImportSettings.h"
 #include "model/Transactions.h"
 
 namespace tf {
@@ -38,6 +48,11 @@ constexpr int kAccountsWidth = 250;
 constexpr int kDateWidth = 80, kCategoryWidth = 130, kAmountWidth = 90, kBalanceWidth = 90;
 constexpr int kHelpOffset = 40;
 constexpr int kHelpDelayMs = 500;
+// How long "working..." stays up after recognition, so that a quick run is seen.
+constexpr int kRecognitionPauseMs = 350;
+const QString kRecogniseCaption = QStringLiteral("&Recognise Transactions");
+const QString kWarningTitle = QStringLiteral("Warning");
+const QString kInformationTitle = QStringLiteral("Information");
 
 QFont HeadingFont() {
   QFont font(QStringLiteral("Arial"));
@@ -73,6 +88,22 @@ bool IsOpenKey(int key) {
   return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
+// Shift, Alt or Ctrl held: delete without asking.
+bool SkipsConfirmation(Qt::KeyboardModifiers modifiers) {
+  return (modifiers & (Qt::ShiftModifier | Qt::AltModifier | Qt::ControlModifier)) != 0;
+}
+
+std::string IdOf(const TTransactions& row) {
+  return row.FieldAt(TTransactions::fTransactionID)->AsString();
+}
+
+// Keeps the event loop turning, without user input, for a moment.
+void PauseWithoutInput(int milliseconds) {
+  QEventLoop loop;
+  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+  loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
 }  // namespace
 
 TfrmTransactionViewer::TfrmTransactionViewer(TGlobal& global, const TWorkspaceDialogs& dialogs,
@@ -83,6 +114,7 @@ TfrmTransactionViewer::TfrmTransactionViewer(TGlobal& global, const TWorkspaceDi
       AccountsModel_(new TAccountsGridModel(global, this)),
       TransactionsModel_(new TTransactionsGridModel(global, this)),
       CopiedTransaction_(std::make_unique<TTransactions>(nullptr, TBoneKind::Single)) {
+  Recognition = [](TAccount& root) { root.ApplyRecognition(); };
   setObjectName(QStringLiteral("frmTransactionViewer"));
   ApplyFormLook(*this);
   CopiedTransaction_->Deleted = true;
@@ -100,9 +132,13 @@ TfrmTransactionViewer::TfrmTransactionViewer(TGlobal& global, const TWorkspaceDi
   layout->addLayout(grids, 1);
   layout->addWidget(pnlBottom);
   BuildHelp();
+  Menus = new TTransactionMenus(this);
+  Drag = new TTransactionDrag(grdMain, grdAccounts, this);
   // The current month, without a fill: the first show restores the stored range first.
   SetDateRange(MonthRange(Today()));
   ConnectControls();
+  ConnectCommands();
+  ConnectMenus();
 }
 
 TfrmTransactionViewer::~TfrmTransactionViewer() = default;
@@ -148,7 +184,7 @@ void TfrmTransactionViewer::BuildTopStrip() {
   layout->addWidget(edtTransactionsFilter, 1);
   layout->addSpacing(12);
   for (QWidget* control : std::initializer_list<QWidget*>{btnPreviousMonth, dtpFrom, lblto, dtpTo,
-                                                         btnNextMonth, chkIgnoreDates})
+                                                          btnNextMonth, chkIgnoreDates})
     layout->addWidget(control);
 }
 
@@ -173,38 +209,45 @@ void TfrmTransactionViewer::BuildGrids() {
   QHeaderView* header = grdMain->horizontalHeader();
   header->setSectionResizeMode(QHeaderView::Fixed);
   header->setSectionResizeMode(TTransactionsGridModel::colDescription, QHeaderView::Stretch);
-  for (QTableView* grid : {grdAccounts, grdMain}) grid->installEventFilter(this);
+  for (QTableView* grid : {grdAccounts, grdMain}) {
+    grid->installEventFilter(this);
+    grid->setContextMenuPolicy(Qt::CustomContextMenu);
+  }
 }
 
 QPushButton* TfrmTransactionViewer::NewButton(const QString& caption, const QString& hint) {
   auto* button = new QPushButton(caption, pnlBottom);
   button->setToolTip(hint);
   button->setMinimumHeight(34);
-  // The commands behind these buttons belong to the page's command set;
-  // until it connects them they are shown but not offered.
-  button->setEnabled(false);
   return button;
 }
 
 void TfrmTransactionViewer::BuildBottomStrip() {
   pnlBottom = new QWidget(this);
   pnlBottom->setObjectName(QStringLiteral("pnlBottom"));
-  btnAddAccount = NewButton(QStringLiteral("Add\\nAccount"), QStringLiteral("Create new an Account"));
+  btnAddAccount =
+      NewButton(QStringLiteral("Add\\nAccount"), QStringLiteral("Create new an Account"));
   btnDeleteAccount =
       NewButton(QStringLiteral("Delete\\nAccount"), QStringLiteral("Delete Selected Account"));
   ExpandButtonCaption(*btnAddAccount);
   ExpandButtonCaption(*btnDeleteAccount);
-  btnTranAdd = NewButton(QStringLiteral("Add"),
-                         QStringLiteral("Create new a Transaction for selected Account (Shortcut key Insert)"));
+  btnTranAdd = NewButton(
+      QStringLiteral("Add"),
+      QStringLiteral("Create new a Transaction for selected Account (Shortcut key Insert)"));
   btnTransDelete = NewButton(QStringLiteral("Delete"),
                              QStringLiteral("Delete Selected Transaction (Shortcut key Delete)"));
   btnRemoveDuups = NewButton(QStringLiteral("Remove Duplicates"), {});
-  btnImport = NewButton(QStringLiteral("&Import Transactions"),
-                        QStringLiteral("Import Transactions from statements of the bank (Alt + I)"));
+  btnImport =
+      NewButton(QStringLiteral("&Import Transactions"),
+                QStringLiteral("Import Transactions from statements of the bank (Alt + I)"));
   btnRecogniseTransactions = NewButton(
       QStringLiteral("&Recognise Transactions"),
       QStringLiteral("Recognise Transactions based on patterns you have has supplied (Alt + R)"));
-  btnRecogniseManagement = NewButton(QStringLiteral("…"), QStringLiteral("Manage the auto recognition patterns"));
+  btnRecogniseManagement =
+      NewButton(QStringLiteral("…"), QStringLiteral("Manage the auto recognition patterns"));
+  // The statement import is not part of this program yet.
+  btnImport->setEnabled(false);
+  btnTransDelete->installEventFilter(this);
   pboxActivity = new QWidget(pnlBottom);
   pboxActivity->setObjectName(QStringLiteral("pboxActivity"));
   pboxActivity->setMinimumHeight(34);
@@ -262,6 +305,63 @@ void TfrmTransactionViewer::ConnectControls() {
     ShowHighlight(pnlHigh2, btnTranAdd, over);
     ShowHighlight(pnlHigh3, btnImport, over);
   });
+}
+
+void TfrmTransactionViewer::ConnectCommands() {
+  connect(this, &TfrmTransactionViewer::addAccountRequested, this,
+          &TfrmTransactionViewer::btnAddAccountClick);
+  connect(btnAddAccount, &QPushButton::clicked, this, &TfrmTransactionViewer::btnAddAccountClick);
+  connect(btnDeleteAccount, &QPushButton::clicked, this,
+          &TfrmTransactionViewer::btnDeleteAccountClick);
+  connect(btnTranAdd, &QPushButton::clicked, this, &TfrmTransactionViewer::btnTranAddClick);
+  connect(btnTransDelete, &QPushButton::clicked, this, &TfrmTransactionViewer::btnTransDeleteClick);
+  connect(btnRemoveDuups, &QPushButton::clicked, this,
+          [this] { Menus->popmRemoveDuups->popup(QCursor::pos()); });
+  connect(btnRecogniseTransactions, &QPushButton::clicked, this,
+          &TfrmTransactionViewer::btnRecogniseTransactionsClick);
+  connect(btnRecogniseManagement, &QPushButton::clicked, this,
+          &TfrmTransactionViewer::btnRecogniseManagementClick);
+  Drag->CanDrop = [this](const QPoint& point) { return AcceptsDropAt(point); };
+  Drag->Drop = [this](const QPoint& point) { DropOnAccountAt(point); };
+}
+
+void TfrmTransactionViewer::ConnectMenus() {
+  TTransactionMenus& menus = *Menus;
+  connect(grdAccounts, &QWidget::customContextMenuRequested, this, [this](const QPoint& point) {
+    Menus->PopupMenuAccounts->popup(grdAccounts->viewport()->mapToGlobal(point));
+  });
+  connect(grdMain, &QWidget::customContextMenuRequested, this, [this](const QPoint& point) {
+    Menus->PopupMenuTransactions->popup(grdMain->viewport()->mapToGlobal(point));
+  });
+  connect(menus.meuitemOpenAccount, &QAction::triggered, this, &TfrmTransactionViewer::OpenAccount);
+  connect(menus.meuitemAddAccount, &QAction::triggered, this,
+          &TfrmTransactionViewer::btnAddAccountClick);
+  connect(menus.meuitemDeleteAccount, &QAction::triggered, this, [this] { DeleteAccount(true); });
+
+  connect(menus.PopupMenuTransactions, &QMenu::aboutToShow, this,
+          &TfrmTransactionViewer::PopupMenuTransactionsPopup);
+  connect(menus.mnuOpenTransaction, &QAction::triggered, this,
+          &TfrmTransactionViewer::OpenTransaction);
+  connect(menus.mnuAddTransaction, &QAction::triggered, this,
+          &TfrmTransactionViewer::btnTranAddClick);
+  connect(menus.mnuDeleteTransaction, &QAction::triggered, this,
+          [this] { DeleteTransactions(true); });
+  connect(menus.mnuCopyTransaction, &QAction::triggered, this,
+          [this] { mnuCopyTransactionClick(false); });
+  connect(menus.mnuCreateDepostTransferTransaction, &QAction::triggered, this,
+          [this] { mnuCopyTransactionClick(true); });
+  connect(menus.mnuPasteTransaction, &QAction::triggered, this,
+          &TfrmTransactionViewer::mnuPasteTransactionClick);
+  connect(&menus, &TTransactionMenus::categoryChosen, this, &TfrmTransactionViewer::AssignCategory);
+  connect(menus.menuItemLock, &QAction::triggered, this, &TfrmTransactionViewer::menuItemLockClick);
+  connect(menus.menuitemDuplicateto, &QAction::triggered, this,
+          &TfrmTransactionViewer::menuitemDuplicatetoClick);
+  connect(menus.menuItemExporttoExcelFile, &QAction::triggered, this,
+          &TfrmTransactionViewer::menuItemExporttoExcelFileClick);
+  connect(menus.menuitemDeDuupDesc, &QAction::triggered, this,
+          [this] { menuitemDeDuupDateAmountClick(TDuplicateRule::DateDescriptionAndAmount); });
+  connect(menus.menuitemDeDuupDateAmount, &QAction::triggered, this,
+          [this] { menuitemDeDuupDateAmountClick(TDuplicateRule::DateAndAmount); });
 }
 
 // --- the grids
@@ -325,12 +425,40 @@ TTransactions* TfrmTransactionViewer::TransactionAtRow(int row) const {
 
 std::vector<TTransactions*> TfrmTransactionViewer::SelectedTransactions() const {
   std::vector<int> rows;
-  for (const QModelIndex& index : grdMain->selectionModel()->selectedRows()) rows.push_back(index.row());
+  for (const QModelIndex& index : grdMain->selectionModel()->selectedRows())
+    rows.push_back(index.row());
   std::sort(rows.begin(), rows.end());
   std::vector<TTransactions*> transactions;
   for (int row : rows)
     if (TTransactions* transaction = TransactionAtRow(row)) transactions.push_back(transaction);
   return transactions;
+}
+
+bool TfrmTransactionViewer::IsSingleSelection() const {
+  return grdMain->selectionModel()->selectedRows().size() <= 1;
+}
+
+std::vector<TTransactions*> TfrmTransactionViewer::CommandTransactions() const {
+  if (!IsSingleSelection()) return SelectedTransactions();
+  TTransactions* selected = SelectedTransaction();
+  if (selected == nullptr) return {};
+  return {selected};
+}
+
+std::vector<TTransactions*> TfrmTransactionViewer::ListedTransactions() const {
+  std::vector<TTransactions*> rows;
+  rows.reserve(static_cast<std::size_t>(TransactionsModel_->TransactionCount()));
+  for (int row = 0; row < TransactionsModel_->rowCount(); ++row)
+    if (TTransactions* transaction = TransactionAtRow(row)) rows.push_back(transaction);
+  return rows;
+}
+
+int TfrmTransactionViewer::LastSelectedRow() const {
+  const QModelIndexList rows = grdMain->selectionModel()->selectedRows();
+  if (rows.size() <= 1) return grdMain->currentIndex().row();
+  int last = 0;
+  for (const QModelIndex& index : rows) last = std::max(last, index.row());
+  return last;
 }
 
 void TfrmTransactionViewer::SelectTransactionById(const std::string& id) {
@@ -393,8 +521,22 @@ void TfrmTransactionViewer::OpenAccount() {
   Global_.SaveFile();
 }
 
+bool TfrmTransactionViewer::HandleCommandKey(QTableView* grid, const QKeyEvent& key) {
+  if (key.key() != Qt::Key_Delete && key.key() != Qt::Key_Insert) return false;
+  // A held key runs its command once, not once per repeat.
+  if (key.isAutoRepeat()) return true;
+  const bool remove = key.key() == Qt::Key_Delete;
+  const bool confirm = !SkipsConfirmation(key.modifiers());
+  if (grid == grdMain)
+    remove ? DeleteTransactions(confirm) : btnTranAddClick();
+  else
+    remove ? DeleteAccount(confirm) : btnAddAccountClick();
+  return true;
+}
+
 bool TfrmTransactionViewer::HandleGridKey(QTableView* grid, QEvent* event) {
   const auto* key = static_cast<QKeyEvent*>(event);
+  if (event->type() == QEvent::KeyPress && HandleCommandKey(grid, *key)) return true;
   if (!IsOpenKey(key->key()) || key->modifiers() != Qt::NoModifier) return false;
   if (event->type() == QEvent::KeyPress) {
     if (!key->isAutoRepeat()) PressedOpenKey_ = key->key();
@@ -407,6 +549,192 @@ bool TfrmTransactionViewer::HandleGridKey(QTableView* grid, QEvent* event) {
   PressedOpenKey_ = 0;
   if (pressedHere) grid == grdMain ? OpenTransaction() : OpenAccount();
   return true;
+}
+
+// --- commands on transactions
+
+void TfrmTransactionViewer::AfterTransactionsAdded(TAccount& account, const std::string& id) {
+  account.TransactionsTable()->SortTransactions();
+  // The index holds row positions; it goes before anything can fail.
+  Global_.ClearMonthIndex();
+  Global_.Accounts.RecalculateBalances();
+  Global_.Accounts.RebuildCategoryList();
+  ShowTransactions(&account);
+  if (!id.empty()) SelectTransactionById(id);
+  Global_.SaveFile();
+}
+
+void TfrmTransactionViewer::btnTranAddClick() {
+  TAccount* account = SelectedAccount();
+  if (account == nullptr) return;
+  TTransactions* row = NewDatedTransaction(*account->TransactionsTable(), NewTransactionDate());
+  const std::string id = IdOf(*row);
+  if (!row->Edit(this)) {
+    row->Deleted = true;
+    return;
+  }
+  // The next new transaction proposes the same day.
+  LastEntryDate_ = ParseStatementDate(row->FieldAt(TTransactions::fDate)->AsString());
+  AfterTransactionsAdded(*account, id);
+}
+
+void TfrmTransactionViewer::btnTransDeleteClick() {
+  const bool confirm = !SkipsConfirmation(DeleteClickModifiers_);
+  DeleteClickModifiers_ = {};
+  DeleteTransactions(confirm);
+}
+
+void TfrmTransactionViewer::DeleteTransactions(bool confirm) {
+  TAccount* account = SelectedAccount();
+  if (SelectedTransaction() == nullptr || account == nullptr) return;
+  if (confirm && !Dialogs_.Confirm(this, QString::fromLatin1(kDeleteTransactionsQuestion))) return;
+  const int row = grdMain->currentIndex().row();
+  MarkDeleted(CommandTransactions());
+  account->TransactionsTable()->SortTransactions();
+  Global_.ClearMonthIndex();
+  account->RecalculateBalances();
+  ShowTransactions(account);
+  grdMain->setCurrentIndex(
+      TransactionsModel_->index(RowAfterDelete(row, TransactionsModel_->rowCount()), 0));
+  Global_.SaveFile();
+}
+
+void TfrmTransactionViewer::mnuCopyTransactionClick(bool asDeposit) {
+  const TTransactions* selected = SelectedTransaction();
+  if (selected == nullptr) return;
+  QGuiApplication::clipboard()->setText(
+      QString::fromStdString(TransactionClipboardText(*selected, Global_.NumberFormat())));
+  CopyToSlot(*selected, *CopiedTransaction_, asDeposit);
+}
+
+void TfrmTransactionViewer::mnuPasteTransactionClick() {
+  TAccount* account = SelectedAccount();
+  if (account == nullptr || CopiedTransaction_->Deleted) return;
+  TTransactions* row = NewCopyOf(*account->TransactionsTable(), *CopiedTransaction_);
+  const std::string id = IdOf(*row);
+  if (!row->Edit(this)) {
+    row->Deleted = true;
+    return;
+  }
+  AfterTransactionsAdded(*account, id);
+}
+
+void TfrmTransactionViewer::menuitemDuplicatetoClick() {
+  TAccount* account = SelectedAccount();
+  if (SelectedTransaction() == nullptr || account == nullptr) return;
+  const TDateTime date = Dialogs_.PickDate(this, NewTransactionDate());
+  if (date <= 0) return;
+  const bool lastRowHasTransaction = TransactionAtRow(LastSelectedRow()) != nullptr;
+  const std::vector<TTransactions*> copies =
+      DuplicateToDate(*account->TransactionsTable(), CommandTransactions(), date);
+  const std::string id =
+      lastRowHasTransaction && !copies.empty() ? IdOf(*copies.back()) : std::string();
+  AfterTransactionsAdded(*account, id);
+}
+
+bool TfrmTransactionViewer::AcceptsDropAt(const QPoint& point) const {
+  return AcceptsDragCopy(SelectedTransaction(), AccountAtPoint(point));
+}
+
+void TfrmTransactionViewer::DropOnAccountAt(const QPoint& point) {
+  TAccount* target = AccountAtPoint(point);
+  if (target == nullptr || !AcceptsDropAt(point)) return;
+  CopyToAccount(SelectedTransactions(), *target);
+  target->TransactionsTable()->SortTransactions();
+  Global_.ClearMonthIndex();
+  Global_.Accounts.RecalculateBalances();
+  AccountsModel_->Repaint();
+  Global_.SaveFile();
+}
+
+void TfrmTransactionViewer::menuitemDeDuupDateAmountClick(TDuplicateRule rule) {
+  const int removed = RemoveDuplicates(ListedTransactions(), rule);
+  if (removed == 0) {
+    Dialogs_.Warn(this, kWarningTitle, QString::fromLatin1(kNoDuplicatesMessage));
+    return;
+  }
+  if (TAccount* account = SelectedAccount()) {
+    account->TransactionsTable()->SortTransactions();
+    Global_.ClearMonthIndex();
+    account->RecalculateBalances();
+    ShowTransactions(account);
+  }
+  Global_.SaveFile();
+  Dialogs_.Inform(this, kInformationTitle,
+                  QString::fromStdString(DuplicatesRemovedMessage(removed)));
+}
+
+void TfrmTransactionViewer::AssignCategory(const QString& category) {
+  if (SelectedTransaction() == nullptr) return;
+  tf::AssignCategory(CommandTransactions(), category.toStdString());
+  TransactionsModel_->Repaint();
+}
+
+void TfrmTransactionViewer::menuItemLockClick() {
+  if (SelectedTransaction() == nullptr) return;
+  ToggleRecognitionLock(CommandTransactions());
+  TransactionsModel_->Repaint();
+}
+
+void TfrmTransactionViewer::PopupMenuTransactionsPopup() {
+  Menus->ApplyState(TransactionMenuState(SelectedTransaction(), IsSingleSelection(),
+                                         SelectedAccount() != nullptr, *CopiedTransaction_));
+  Menus->RebuildAssignMenu(Global_.Categories);
+}
+
+void TfrmTransactionViewer::btnRecogniseTransactionsClick() {
+  btnRecogniseTransactions->setEnabled(false);
+  btnRecogniseTransactions->setText(QStringLiteral("working..."));
+  // Put back however the run ends; an error still goes on to the error window.
+  const auto restore = qScopeGuard([this] {
+    btnRecogniseTransactions->setText(kRecogniseCaption);
+    btnRecogniseTransactions->setEnabled(true);
+  });
+  btnRecogniseTransactions->repaint();
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  Recognition(Global_.Accounts);
+  PauseWithoutInput(kRecognitionPauseMs);
+  RepaintGrids();
+}
+
+void TfrmTransactionViewer::btnRecogniseManagementClick() {
+  Global_.Accounts.PatternTable()->EditList();
+  RepaintGrids();
+  Global_.SaveFile();
+}
+
+void TfrmTransactionViewer::menuItemExporttoExcelFileClick() {
+  const std::vector<TTransactions*> listed = ListedTransactions();
+  ExportTransactions(this, Dialogs_,
+                     std::vector<const TTransactions*>(listed.begin(), listed.end()));
+}
+
+// --- commands on accounts
+
+void TfrmTransactionViewer::btnAddAccountClick() {
+  TAccount* account = Global_.Accounts.NewAccount();
+  if (!account->Edit(this)) {
+    account->Deleted = true;
+    return;
+  }
+  if (account->FieldAt(TAccount::fAccountID)->AsString().empty()) account->AssignNewId();
+  RefreshAccounts();
+  Global_.SaveFile();
+}
+
+void TfrmTransactionViewer::btnDeleteAccountClick() {
+  DeleteAccount(true);
+}
+
+void TfrmTransactionViewer::DeleteAccount(bool confirm) {
+  TAccount* account = SelectedAccount();
+  if (account == nullptr) return;
+  const std::string name = account->FieldAt(TAccount::fAccountName)->AsString();
+  if (confirm && !Dialogs_.Confirm(this, QString::fromStdString(DeleteAccountQuestion(name))))
+    return;
+  account->Deleted = true;
+  RefreshAccounts();
+  Global_.SaveFile();
 }
 
 // --- date range and filter
@@ -424,8 +752,8 @@ void TfrmTransactionViewer::btnMonthClick(bool next) {
 
 void TfrmTransactionViewer::ApplyIgnoreDates() {
   const bool enabled = !chkIgnoreDates->isChecked();
-  for (QWidget* control : std::initializer_list<QWidget*>{btnNextMonth, btnPreviousMonth, dtpFrom,
-                                                         lblto, dtpTo})
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{btnNextMonth, btnPreviousMonth, dtpFrom, lblto, dtpTo})
     control->setEnabled(enabled);
 }
 
@@ -510,12 +838,18 @@ void TfrmTransactionViewer::ShowHighlight(QFrame* frame, QWidget* button, bool s
 
 bool TfrmTransactionViewer::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
+  if (watched == btnTransDelete &&
+      (type == QEvent::MouseButtonRelease || type == QEvent::KeyRelease))
+    DeleteClickModifiers_ = static_cast<QInputEvent*>(event)->modifiers();
   if ((watched == grdMain || watched == grdAccounts) &&
       (type == QEvent::KeyPress || type == QEvent::KeyRelease))
-    return HandleGridKey(static_cast<QTableView*>(watched), event) || QWidget::eventFilter(watched, event);
+    return HandleGridKey(static_cast<QTableView*>(watched), event) ||
+           QWidget::eventFilter(watched, event);
   if (type == QEvent::Hide) {
-    if (watched == dtpFrom->calendarWidget()->window()) dtpCloseUp(dtpFrom);
-    else if (watched == dtpTo->calendarWidget()->window()) dtpCloseUp(dtpTo);
+    if (watched == dtpFrom->calendarWidget()->window())
+      dtpCloseUp(dtpFrom);
+    else if (watched == dtpTo->calendarWidget()->window())
+      dtpCloseUp(dtpTo);
   }
   return QWidget::eventFilter(watched, event);
 }

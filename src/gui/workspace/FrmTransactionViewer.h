@@ -1,20 +1,23 @@
 // The "Accounts / Transactions" page: the accounts with their balances on
 // the left, the selected account's transactions that pass the date range
-// and the filter on the right, and the getting-started panel for new users.
+// and the filter on the right, the commands on both (buttons, popup menus,
+// keys, drag and drop) and the getting-started panel for new users.
 #pragma once
 
+#include <QWidget>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include <QWidget>
-
 #include "app/DateRangeStep.h"
+#include "app/TransactionCommands.h"
 #include "store/DateTime.h"
 
 class QCheckBox;
 class QDateEdit;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -28,6 +31,8 @@ class TAccount;
 class TAccountsGridModel;
 class TGlobal;
 class THelpPanel;
+class TTransactionDrag;
+class TTransactionMenus;
 class TTransactions;
 class TTransactionsGridModel;
 struct TWorkspaceDialogs;
@@ -36,7 +41,8 @@ class TfrmTransactionViewer : public QWidget {
   Q_OBJECT
 
  public:
-  TfrmTransactionViewer(TGlobal& global, const TWorkspaceDialogs& dialogs, QWidget* parent = nullptr);
+  TfrmTransactionViewer(TGlobal& global, const TWorkspaceDialogs& dialogs,
+                        QWidget* parent = nullptr);
   ~TfrmTransactionViewer() override;
 
   // Balances recalculated, the accounts grid rebuilt (the first account
@@ -56,6 +62,13 @@ class TfrmTransactionViewer : public QWidget {
   TTransactions* TransactionAtRow(int row) const;
   // The transactions of the selected block of rows, top to bottom.
   std::vector<TTransactions*> SelectedTransactions() const;
+  // The selected block is one row (or none).
+  bool IsSingleSelection() const;
+  // The rows a command on the selection acts on: the selected transaction
+  // alone for a single selection, else every transaction of the block.
+  std::vector<TTransactions*> CommandTransactions() const;
+  // Every transaction the grid lists, in grid order.
+  std::vector<TTransactions*> ListedTransactions() const;
   void SelectTransactionById(const std::string& id);
   // The account under a point of the accounts grid's viewport, or none.
   TAccount* AccountAtPoint(const QPoint& point) const;
@@ -71,6 +84,14 @@ class TfrmTransactionViewer : public QWidget {
   // Open/Change: the row's editor, then what changed is recomputed, shown and saved.
   void OpenTransaction();
   void OpenAccount();
+
+  // Dropping the selected rows of the transactions grid on a point of the
+  // accounts grid's viewport: whether it is taken, and the copy.
+  bool AcceptsDropAt(const QPoint& point) const;
+  void DropOnAccountAt(const QPoint& point);
+
+  // How "Recognise Transactions" applies the patterns to every account.
+  std::function<void(TAccount& root)> Recognition;
 
   QWidget* pnlTop;
   QLabel* lblAccountHeading;
@@ -99,6 +120,8 @@ class TfrmTransactionViewer : public QWidget {
   QFrame* pnlHigh2;
   QFrame* pnlHigh3;
   QTimer* TimerFormShow;
+  TTransactionMenus* Menus;
+  TTransactionDrag* Drag;
 
  signals:
   // Open/Change on the accounts grid without an account: the add command.
@@ -112,6 +135,25 @@ class TfrmTransactionViewer : public QWidget {
   void TimerFormShowTimer();
   void btnCloseHelpClick();
 
+  void btnTranAddClick();
+  // The button asks unless Shift, Alt or Ctrl was held on the click.
+  void btnTransDeleteClick();
+  void DeleteTransactions(bool confirm);
+  void btnAddAccountClick();
+  void btnDeleteAccountClick();
+  void DeleteAccount(bool confirm);
+  void mnuCopyTransactionClick(bool asDeposit = false);
+  void mnuPasteTransactionClick();
+  void menuitemDuplicatetoClick();
+  void menuitemDeDuupDateAmountClick(TDuplicateRule rule);
+  void AssignCategory(const QString& category);
+  void menuItemLockClick();
+  void btnRecogniseTransactionsClick();
+  void btnRecogniseManagementClick();
+  void menuItemExporttoExcelFileClick();
+  // Popup state and "Assign to..." worked out afresh each time the menu opens.
+  void PopupMenuTransactionsPopup();
+
  protected:
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -123,6 +165,8 @@ class TfrmTransactionViewer : public QWidget {
   void BuildBottomStrip();
   void BuildHelp();
   void ConnectControls();
+  void ConnectCommands();
+  void ConnectMenus();
   QDateEdit* NewDatePicker();
   QPushButton* NewButton(const QString& caption, const QString& hint);
   void SetDateRange(const TDateRange& range);
@@ -133,6 +177,10 @@ class TfrmTransactionViewer : public QWidget {
   void dtpCloseUp(QDateEdit* picker);
   void AccountRowChanged();
   bool HandleGridKey(QTableView* grid, QEvent* event);
+  bool HandleCommandKey(QTableView* grid, const QKeyEvent& key);
+  int LastSelectedRow() const;
+  // Sorted, recalculated, listed with the row of `id` selected, then saved.
+  void AfterTransactionsAdded(TAccount& account, const std::string& id);
 
   TGlobal& Global_;
   const TWorkspaceDialogs& Dialogs_;
@@ -143,6 +191,7 @@ class TfrmTransactionViewer : public QWidget {
   bool Shown_ = false;
   bool RebuildingAccounts_ = false;
   int PressedOpenKey_ = 0;
+  Qt::KeyboardModifiers DeleteClickModifiers_;
 };
 
 }  // namespace tf

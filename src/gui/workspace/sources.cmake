@@ -15,7 +15,10 @@ target_sources(tallyfold_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/HelpPanel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PatternsGridModel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RowEditors.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TransactionDrag.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TransactionExportCommand.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TransactionIcons.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TransactionMenus.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TransactionsGridDelegate.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TransactionsGridModel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WorkspaceDialogs.cpp
