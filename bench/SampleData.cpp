@@ -37,7 +37,7 @@ void Set(TBone& row, int field, const std::string& text) {
 
 }  // namespace
 
-void FillAccounts(TAccount& root, int transactions) {
+void FillAccounts(TAccount& root, int transactions, int years) {
   std::mt19937_64 random(20240105);
   const TDateTime start = EncodeDate(1995, 1, 1);
   for (int a = 0; a < 5; ++a) {
@@ -51,7 +51,7 @@ void FillAccounts(TAccount& root, int transactions) {
     std::int64_t balance = 0;
     for (int t = 0; t < count; ++t) {
       TTransactions* row = table->NewTransaction();
-      const TDateTime date = start + static_cast<double>(t) * 11000.0 / count;
+      const TDateTime date = start + static_cast<double>(t) * (years * 365.25) / count;
       const std::size_t kind = random() % 12;
       const std::int64_t cents = (kind == 4 ? 1 : -1) * static_cast<std::int64_t>(random() % 250000);
       balance += cents;

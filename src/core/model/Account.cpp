@@ -213,6 +213,28 @@ TMoneySum TAccount::SumCategoryExact(int year, int month, int day, const std::st
   return sum;
 }
 
+std::vector<TMoneySum> TAccount::SumCategoriesExact(int year, int month, int day,
+                                                    const std::vector<std::string>& selectors,
+                                                    bool mainCategory) const {
+  std::vector<TMoneySum> sums(selectors.size());
+  auto addAll = [&sums](const std::vector<TMoneySum>& more) {
+    for (std::size_t i = 0; i < sums.size(); ++i) sums[i].Add(more[i]);
+  };
+  if (!IsRow(*this)) {
+    for (int i = 0; i < RowCount(); ++i) {
+      const TAccount* account = AccountAt(i);
+      if (account != nullptr && !account->Deleted)
+        addAll(account->SumCategoriesExact(year, month, day, selectors, mainCategory));
+    }
+    return sums;
+  }
+  if (const TTransactions* table = TransactionsTable()) {
+    for (int type : {ttIncome, ttExpense})
+      addAll(table->SumCategoriesExact(year, month, day, type, selectors, mainCategory));
+  }
+  return sums;
+}
+
 double TAccount::SumCategory(int year, int month, int day, const std::string& selector,
                              bool mainCategory) const {
   return SumCategoryExact(year, month, day, selector, mainCategory).ToDouble();

@@ -68,6 +68,10 @@ class TAccount : public TBone {
                      bool mainCategory) const;
   TMoneySum SumCategoryExact(int year, int month, int day, const std::string& selector,
                              bool mainCategory) const;
+  // SumCategoryExact of every selector, each row visited once per type.
+  std::vector<TMoneySum> SumCategoriesExact(int year, int month, int day,
+                                            const std::vector<std::string>& selectors,
+                                            bool mainCategory) const;
   TAccount* FindAccount(const std::string& accountId) const;
   std::string AccountNameOf(const std::string& accountId) const;
   void SortAccounts();

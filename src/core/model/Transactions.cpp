@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <unordered_map>
 #include <vector>
 
 #include "app/CategoryList.h"
@@ -50,6 +51,55 @@ bool SelectorAdmits(const std::string& category, const std::string& selector, bo
   if (mainCategory && MainCategoryPart(category) == selector) return true;
   return selector == kSelectUncategorised && category.empty();
 }
+
+// Which selectors admit a category, for many selectors at once; the same
+// rules as SelectorAdmits.
+class TSelectorSet {
+ public:
+  TSelectorSet(const std::vector<std::string>& selectors, bool mainCategory)
+      : MainCategory_(mainCategory) {
+    for (std::size_t i = 0; i < selectors.size(); ++i) {
+      ByText_[selectors[i]].push_back(i);
+      if (selectors[i] == kSelectAllCategories) All_.push_back(i);
+      if (selectors[i] == kSelectUncategorised) Uncategorised_.push_back(i);
+    }
+  }
+
+  // The indexes of the selectors that admit `category`, each once.
+  const std::vector<std::size_t>& Admitting(const std::string& category) {
+    Found_.assign(All_.begin(), All_.end());
+    Append(category);
+    if (MainCategory_) {
+      const std::string_view main = MainCategoryPart(category);
+      if (main != category) Append(main);
+    }
+    if (category.empty()) Found_.insert(Found_.end(), Uncategorised_.begin(), Uncategorised_.end());
+    if (Found_.size() > 1) {
+      std::sort(Found_.begin(), Found_.end());
+      Found_.erase(std::unique(Found_.begin(), Found_.end()), Found_.end());
+    }
+    return Found_;
+  }
+
+ private:
+  // Looked up by view, so a row's main part needs no copy.
+  struct THash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const {
+      return std::hash<std::string_view>{}(text);
+    }
+  };
+
+  void Append(std::string_view text) {
+    const auto found = ByText_.find(text);
+    if (found != ByText_.end())
+      Found_.insert(Found_.end(), found->second.begin(), found->second.end());
+  }
+
+  bool MainCategory_;
+  std::unordered_map<std::string, std::vector<std::size_t>, THash, std::equal_to<>> ByText_;
+  std::vector<std::size_t> All_, Uncategorised_, Found_;
+};
 
 }  // namespace
 
@@ -241,6 +291,28 @@ TMoneySum TTransactions::SumCategoryExact(int year, int month, int day, int type
   }
   const auto [first, last] = RowsToVisit(year, month);
   return SumRows(first, last, year, month, day, type, &selector, mainCategory);
+}
+
+std::vector<TMoneySum> TTransactions::SumCategoriesExact(int year, int month, int day, int type,
+                                                         const std::vector<std::string>& selectors,
+                                                         bool mainCategory) const {
+  std::vector<TMoneySum> sums(selectors.size());
+  TSelectorSet admitting(selectors, mainCategory);
+  auto add = [&](const TTransactions& row, std::string& scratch) {
+    if (!row.PassesRowTest(year, month, day, type)) return;
+    const TCurrency amount = row.FieldAt(fAmount)->AsCurrency();
+    for (std::size_t i : admitting.Admitting(FieldText(row.FieldAt(fCategory), scratch)))
+      sums[i].Add(amount);
+  };
+  std::string scratch;
+  if (Kind() == TBoneKind::Single) {
+    add(*this, scratch);
+    return sums;
+  }
+  const auto [first, last] = RowsToVisit(year, month);
+  for (int i = std::max(first, 0); i <= last; ++i)
+    if (const TTransactions* row = TransactionAt(i)) add(*row, scratch);
+  return sums;
 }
 
 double TTransactions::SumByType(int year, int month, int day, int type) const {

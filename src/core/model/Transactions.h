@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "model/MoneySum.h"
 #include "store/Bone.h"
@@ -78,6 +79,12 @@ class TTransactions : public TBone {
   // SumCategory before it becomes a Double, for callers that add sums up.
   TMoneySum SumCategoryExact(int year, int month, int day, int type, const std::string& selector,
                              bool mainCategory) const;
+  // SumCategoryExact of every selector, each row visited once: what a
+  // category pie needs, where one call per category would visit every row
+  // fifty times.
+  std::vector<TMoneySum> SumCategoriesExact(int year, int month, int day, int type,
+                                            const std::vector<std::string>& selectors,
+                                            bool mainCategory) const;
   std::string CategoryList(bool expense, bool income) const;
   // The root's patterns over every row (deleted ones included).
   void ApplyRecognition(const TAccount* owner);

@@ -66,6 +66,36 @@ TEST_F(AccountTest, SumCategoryAddsIncomeAndExpenseOfLiveAccounts) {
   EXPECT_DOUBLE_EQ(Root().SumCategory(2024, 2, 0, "Food", true), 0);
 }
 
+// The one-pass sums must give what one SumCategory call per selector gives,
+// including categories without a sub part, the special selectors and a
+// selector named twice.
+TEST_F(AccountTest, AllCategorySumsAtOnceEqualOneCallPerSelector) {
+  TAccount* a = AddAccount(Root(), "{A}");
+  AddTransaction(*a, {"05 Jan 2024", 200, ttIncome, "Salary"});
+  AddTransaction(*a, {"06 Jan 2024", -50, ttExpense, "Food - groceries"});
+  AddTransaction(*a, {"07 Jan 2024", -20, ttExpense, "Food"});
+  AddTransaction(*a, {"08 Jan 2024", -7, ttExpense, ""});
+  AddTransaction(*a, {"09 Jan 2024", -999, ttTransfer, "Food"});
+  AddTransaction(*a, {"10 Feb 2024", -3, ttExpense, "Food - dining out"});
+  AddTransaction(*a, {"11 Jan 2024", -1000, ttExpense, "Food"})->Deleted = true;
+  TAccount* b = AddAccount(Root(), "{B}");
+  AddTransaction(*b, {"12 Jan 2024", -25, ttExpense, "Food - pets"});
+  const std::vector<std::string> selectors = {"Food",         "Food - groceries", "Salary",
+                                              "Food",         kSelectAllCategories,
+                                              kSelectUncategorised, "Nothing", ""};
+  for (bool mainCategory : {false, true}) {
+    for (int month : {0, 1}) {
+      const std::vector<TMoneySum> sums =
+          Root().SumCategoriesExact(month ? 2024 : 0, month, 0, selectors, mainCategory);
+      ASSERT_EQ(sums.size(), selectors.size());
+      for (std::size_t i = 0; i < selectors.size(); ++i)
+        EXPECT_DOUBLE_EQ(sums[i].ToDouble(),
+                         Root().SumCategory(month ? 2024 : 0, month, 0, selectors[i], mainCategory))
+            << "selector " << i << ", month " << month << ", main " << mainCategory;
+    }
+  }
+}
+
 TEST_F(AccountTest, AccountTypeIndexAndOfxType) {
   const struct {
     const char* Type;
