@@ -82,13 +82,18 @@ void TReportBuilder::Add(const TTransactions& t) {
   const TCurrency minus = amount > TCurrency{} ? TCurrency{} : amount;
   SubPlus_ = SubPlus_ + plus, SubMinus_ = SubMinus_ + minus;
   MainPlus_ = MainPlus_ + plus, MainMinus_ = MainMinus_ + minus;
-  std::string row = FillToken("DATE", FormatDayMonthYear(t.DateValue()), Blocks_.Row);
-  row = FillToken("PLUS", FormatReportAmount(plus), row);
-  row = FillToken("MINUS", FormatReportAmount(minus), row);
-  row = FillToken("BALANCE", FormatReportAmount(SubPlus_ + SubMinus_), row);
-  row = FillToken("ROWCOLOR", Colors_.Next(), row);
-  Pending_ +=
-      FillToken("DESC", ReportText(t.FieldAt(TTransactions::fDescription)->AsString()), row);
+  const std::string date = FormatDayMonthYear(t.DateValue());
+  const std::string plusText = FormatReportAmount(plus), minusText = FormatReportAmount(minus);
+  const std::string balance = FormatReportAmount(SubPlus_ + SubMinus_);
+  const std::string color = Colors_.Next();
+  const std::string description = ReportText(t.FieldAt(TTransactions::fDescription)->AsString());
+  AppendFilledTokens(Pending_, Blocks_.Row,
+                     {{"DATE", date},
+                      {"PLUS", plusText},
+                      {"MINUS", minusText},
+                      {"BALANCE", balance},
+                      {"ROWCOLOR", color},
+                      {"DESC", description}});
 }
 
 void TReportBuilder::StartMain(const std::string& main, const std::string& sub) {
@@ -151,20 +156,34 @@ int CompareReportTransactions(const TBone* a, const TBone* b) {
 
 std::vector<const TTransactions*> CollectReportTransactions(const TAccount& accounts,
                                                             TDateTime from, TDateTime to) {
-  std::vector<const TTransactions*> result;
+  // Each row's keys are read once: comparing through the fields would copy
+  // two category texts per comparison, millions of times for a large file.
+  struct TKeyed {
+    std::string Category;
+    double Day;
+    int Order;
+    const TTransactions* Row;
+  };
+  std::vector<TKeyed> keyed;
   for (int a = 0; a < accounts.RowCount(); ++a) {
     const TAccount* account = accounts.AccountAt(a);
     const TTransactions* table = account ? account->TransactionsTable() : nullptr;
     if (account == nullptr || account->Deleted || table == nullptr) continue;
     for (int i = 0; i < table->RowCount(); ++i) {
       const TTransactions* t = table->TransactionAt(i);
-      if (t != nullptr && !t->Deleted && DateInRange(t->DateValue(), from, to)) result.push_back(t);
+      if (t == nullptr || t->Deleted || !DateInRange(t->DateValue(), from, to)) continue;
+      keyed.push_back({t->FieldAt(TTransactions::fCategory)->AsString(), DateOf(t->DateValue()),
+                       t->FieldAt(TTransactions::fSortOrder)->AsInteger(), t});
     }
   }
-  std::stable_sort(result.begin(), result.end(),
-                   [](const TTransactions* x, const TTransactions* y) {
-                     return CompareReportTransactions(x, y) < 0;
-                   });
+  std::stable_sort(keyed.begin(), keyed.end(), [](const TKeyed& x, const TKeyed& y) {
+    if (const int byCategory = CompareNoCase(x.Category, y.Category)) return byCategory < 0;
+    if (x.Day != y.Day) return x.Day < y.Day;
+    return x.Order < y.Order;
+  });
+  std::vector<const TTransactions*> result;
+  result.reserve(keyed.size());
+  for (const TKeyed& item : keyed) result.push_back(item.Row);
   return result;
 }
 

@@ -6,7 +6,9 @@
 namespace tf {
 namespace {
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // Position of `needle` in `text` at or after `from`, ignoring ASCII case.
 std::size_t FindNoCase(std::string_view text, std::string_view needle, std::size_t from = 0) {
@@ -77,7 +79,31 @@ std::string FillToken(std::string_view name, std::string_view value, std::string
   return result;
 }
 
-std::string RowBlockMarker(int number) { return "<!-- #" + std::to_string(number) + "# -->"; }
+void AppendFilledTokens(
+    std::string& out, std::string_view text,
+    std::initializer_list<std::pair<std::string_view, std::string_view>> tokens) {
+  std::size_t from = 0;
+  for (std::size_t bar = text.find('|'); bar != std::string_view::npos;
+       bar = text.find('|', bar + 1)) {
+    const std::size_t close = text.find('|', bar + 1);
+    if (close == std::string_view::npos) break;
+    const std::string_view name = text.substr(bar + 1, close - bar - 1);
+    for (const auto& [token, value] : tokens) {
+      if (!token.empty() && EqualNoCase(name, token)) {
+        out.append(text.substr(from, bar - from));
+        out.append(value);
+        from = close + 1;
+        bar = close;
+        break;
+      }
+    }
+  }
+  out.append(text.substr(from));
+}
+
+std::string RowBlockMarker(int number) {
+  return "<!-- #" + std::to_string(number) + "# -->";
+}
 
 std::string CutRowBlock(std::string& text, int number) {
   const std::string marker = RowBlockMarker(number);
@@ -96,8 +122,7 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
   if (from.empty()) return std::string(text);
   std::string result;
   std::size_t done = 0;
-  for (std::size_t at = text.find(from); at != std::string_view::npos;
-       at = text.find(from, done)) {
+  for (std::size_t at = text.find(from); at != std::string_view::npos; at = text.find(from, done)) {
     result.append(text.substr(done, at - done));
     result.append(to);
     done = at + from.size();

@@ -186,6 +186,26 @@ TEST(FillTokenTest, ValueIsNotSearchedAgain) {
   EXPECT_EQ(FillToken("A", "x", "no token, |B| and |AB|"), "no token, |B| and |AB|");
 }
 
+// The one-pass fill must give what one FillToken per token in turn gives:
+// tokens in any case, unknown and unclosed bars, values holding bars and
+// other tokens' names.
+TEST(FillTokenTest, OnePassFillEqualsFillingTokenByToken) {
+  const char* const texts[] = {
+      "<tr bgcolor=\"|ROWCOLOR|\"><td>|date|</td><td>|DESC|</td><td>|Plus|</td></tr>",
+      "|DESC| a | b |UNKNOWN| |DATE|", "no tokens at all", "|", "||", "|DATE", "x|DESC|y|DESC|z"};
+  for (const char* text : texts) {
+    std::string expected = FillToken("DATE", "01 Jan 2024", text);
+    expected = FillToken("PLUS", "1,00", expected);
+    expected = FillToken("ROWCOLOR", "#FFFFFF", expected);
+    expected = FillToken("DESC", "a |DATE| b|", expected);
+    std::string filled = "kept ";
+    AppendFilledTokens(filled, text,
+                       {{"DATE", "01 Jan 2024"}, {"PLUS", "1,00"}, {"ROWCOLOR", "#FFFFFF"},
+                        {"DESC", "a |DATE| b|"}});
+    EXPECT_EQ(filled, "kept " + expected) << text;
+  }
+}
+
 // A small template with two blocks, as the documents use it.
 const char* const kFixture =
     "<table>\r\n"
