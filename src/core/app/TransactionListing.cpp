@@ -1,6 +1,7 @@
 #include "app/TransactionListing.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "app/Formats.h"
 #include "model/Account.h"
@@ -10,15 +11,40 @@
 namespace tf {
 namespace {
 
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char UpperAscii(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+char LowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // Whether the upper-cased `text` contains `upper` (already upper-cased),
 // without building the upper-cased copy: the filter runs over every row on
-// every keystroke.
+// every keystroke. The first letter is looked for in both cases with memchr,
+// which skips most of a description at once.
 bool ContainsUpper(const std::string& text, const std::string& upper) {
-  if (upper.size() > text.size()) return false;
-  const auto equal = [](char a, char b) { return UpperAscii(a) == b; };
-  return std::search(text.begin(), text.end(), upper.begin(), upper.end(), equal) != text.end();
+  const std::size_t length = upper.size();
+  if (length == 0) return true;
+  if (length > text.size()) return false;
+  const char first = upper[0], firstLower = LowerAscii(first);
+  const char* const begin = text.data();
+  const char* const last = begin + (text.size() - length);  // the last possible start
+  const auto matchesAt = [&](const char* at) {
+    for (std::size_t k = 1; k < length; ++k)
+      if (UpperAscii(at[k]) != upper[k]) return false;
+    return true;
+  };
+  const auto search = [&](char letter) {
+    for (const char* at = begin; at <= last; ++at) {
+      at = static_cast<const char*>(
+          std::memchr(at, letter, static_cast<std::size_t>(last - at) + 1));
+      if (at == nullptr) return false;
+      if (matchesAt(at)) return true;
+    }
+    return false;
+  };
+  return search(first) || (firstLower != first && search(firstLower));
 }
 
 }  // namespace

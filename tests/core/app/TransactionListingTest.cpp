@@ -59,6 +59,28 @@ TEST_F(TransactionListingTest, TextFindsDescriptionAndCategoryIgnoringCase) {
   EXPECT_EQ(Listed("paycheck"), (std::vector<std::string>{"Salary"}));
 }
 
+TEST_F(TransactionListingTest, TextIsFoundAnywhereWhateverTheCaseOfItsFirstLetter) {
+  AddTransaction(*account, "08 Mar 2010", "aaAb baab", -1.00, "");
+  const struct {
+    const char* filter;
+    bool listed;
+  } cases[] = {
+      {"aab", true},          // after a false start on the same letter
+      {"ab baab", true},      // the rest of the text, to its last letter
+      {"aab a", false},       // not there
+      {"aaab baabb", false},  // one longer than the text
+      {"AAAB BAAB", true},    // the whole text
+      {"b", true},
+  };
+  for (const auto& c : cases) {
+    const std::vector<std::string> listed = Listed(c.filter);
+    EXPECT_EQ(std::find(listed.begin(), listed.end(), "aaAb baab") != listed.end(), c.listed)
+        << c.filter;
+  }
+  EXPECT_EQ(Listed("olwor"), (std::vector<std::string>{"WOOLWORTHS SANDTON"}));
+  EXPECT_EQ(Listed("ALARY"), (std::vector<std::string>{"Salary"}));
+}
+
 TEST_F(TransactionListingTest, HundredFindsAmountsOf85To115OfEitherSignAndTheText100) {
   // -84.99 rounds to 85 and -115.49 to 115; -116 is outside; "medical 100" has the text.
   EXPECT_EQ(Listed("100"),
