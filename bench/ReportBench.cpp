@@ -26,7 +26,11 @@ void BM_FinancialYearReport(benchmark::State& state) {
   state.counters["rows"] = static_cast<double>(CollectReportTransactions(root, from, to).size());
   state.counters["document_MB"] = static_cast<double>(bytes) / 1e6;
 }
-BENCHMARK(BM_FinancialYearReport)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FinancialYearReport)
+    ->Arg(1'000)
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tf::bench
