@@ -639,7 +639,7 @@ bool TfrmTransactionViewer::AcceptsDropAt(const QPoint& point) const {
 void TfrmTransactionViewer::DropOnAccountAt(const QPoint& point) {
   TAccount* target = AccountAtPoint(point);
   if (target == nullptr || !AcceptsDropAt(point)) return;
-  CopyToAccount(SelectedTransactions(), *target);
+  CopyToAccount(CommandTransactions(), *target);
   target->TransactionsTable()->SortTransactions();
   Global_.ClearMonthIndex();
   Global_.Accounts.RecalculateBalances();
