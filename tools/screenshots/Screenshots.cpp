@@ -1,0 +1,345 @@
+// tallyfold-screenshots: builds a sample data set in a temporary folder and
+// writes one PNG per window into the folder given on the command line, so
+// that the look of every page and dialog can be checked at a glance and
+// kept in the repository. A shot is one row of kShots: its file name, the
+// data set it needs and a function that makes the widget.
+//
+//   tallyfold-screenshots OUT [NAME...]   all shots, or only those named
+//   tallyfold-screenshots --list          the names
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Global.h"
+#include "app/MemoryPreferenceStore.h"
+#include "gui/app/Application.h"
+#include "gui/app/ErrorReporter.h"
+#include "gui/app/FormLook.h"
+#include "gui/app/FrmDatePicker.h"
+#include "gui/app/FrmErrorWindow.h"
+#include "gui/app/FrmMain.h"
+#include "gui/app/FrmPasswordPrompt.h"
+#include "gui/app/FrmSettings.h"
+#include "gui/app/MainPages.h"
+#include "gui/workspace/FrmAccountEdit.h"
+#include "gui/workspace/FrmCategoryManagement.h"
+#include "gui/workspace/FrmCatergorySelection.h"
+#include "gui/workspace/FrmImportSettingsEdit.h"
+#include "gui/workspace/FrmImportSettingsListEdit.h"
+#include "gui/workspace/FrmTransactionsEdit.h"
+#include "gui/workspace/RowEditors.h"
+#include "gui/workspace/WorkspaceDialogs.h"
+#include "model/Account.h"
+#include "model/ImportSettings.h"
+#include "model/Transactions.h"
+#include "store/DateTime.h"
+
+namespace {
+
+using namespace tf;
+
+// --- the data sets
+
+enum class TDataSet { Sample, Empty };
+
+struct TTransactionSample {
+  int Day;
+  const char* Description;
+  double Amount;
+  const char* Category;
+  int Type;
+};
+
+// March 2025 of a cheque account: pay, rent, shopping, fuel and bills.
+const TTransactionSample kChequeMonth[] = {
+    {1, "SALARY ACME HOLDINGS", 32500.00, "Income - paycheck", ttIncome},
+    {1, "INTERNET PMT TO J SMITH RENT", -9800.00, "Home - rent", ttExpense},
+    {2, "DEBIT ORDER DISCOVERY HEALTH", -2450.00, "Personal - medical", ttExpense},
+    {3, "POS PURCHASE WOOLWORTHS SANDTON", -684.35, "Food - groceries", ttExpense},
+    {4, "POS PURCHASE ENGEN BRYANSTON", -850.00, "Transportation - gas", ttExpense},
+    {5, "DEBIT ORDER VODACOM CONTRACT", -599.00, "Utilities - cell phone", ttExpense},
+    {7, "PREPAID ELECTRICITY CITY POWER", -1000.00, "Utilities - electric", ttExpense},
+    {8, "POS PURCHASE PICK N PAY HYDE PARK", -1243.80, "Food - groceries", ttExpense},
+    {9, "ATM WITHDRAWAL ABSA ROSEBANK", -500.00, "", ttExpense},
+    {10, "TRANSFER TO SAVINGS", -3000.00, "Other - transfer", ttTransfer},
+    {12, "PURCHASE TAKEALOT.COM", -1899.00, "Other - miscellaneous", ttExpense},
+    {14, "POS PURCHASE WOOLWORTHS SANDTON", -412.60, "Food - groceries", ttExpense},
+    {15, "MONTHLY ACCOUNT FEE", -115.00, "Other - bank charges", ttExpense},
+    {17, "POS PURCHASE ENGEN BRYANSTON", -790.00, "Transportation - gas", ttExpense},
+    {19, "NANDOS ROSEBANK", -325.50, "Food - dining out", ttExpense},
+    {21, "POS PURCHASE PICK N PAY HYDE PARK", -978.15, "Food - groceries", ttExpense},
+    {24, "REFUND TAKEALOT.COM", 349.00, "Other - miscellaneous", ttIncome},
+    {26, "POS PURCHASE WOOLWORTHS SANDTON", -566.20, "Food - groceries", ttExpense},
+    {28, "DIS-CHEM PHARMACY", -287.45, "Personal - medical", ttExpense},
+    {31, "INTEREST CREDIT", 12.37, "Income - interest", ttIncome},
+};
+
+const TTransactionSample kCardMonth[] = {
+    {6, "NETFLIX.COM", -199.00, "Entertainment - movies", ttExpense},
+    {11, "UBER TRIP", -87.40, "Transportation - taxi", ttExpense},
+    {18, "AMAZON MARKETPLACE", -1450.00, "Other - miscellaneous", ttExpense},
+    {25, "PAYMENT RECEIVED THANK YOU", 2500.00, "Other - transfer", ttDeposit},
+};
+
+const TTransactionSample kSavingsMonth[] = {
+    {10, "TRANSFER FROM CHEQUE", 3000.00, "Other - transfer", ttDeposit},
+    {31, "INTEREST CREDIT", 84.12, "Income - interest", ttIncome},
+};
+
+void Set(TBone& row, int field, const std::string& text) {
+  row.FieldAt(field)->SetValue(TVariant::String(text));
+}
+
+template <std::size_t N>
+TAccount* AddAccount(const char* name, const char* type, double starting, int colour,
+                     const TTransactionSample (&month)[N]) {
+  TAccount* account = Global().Accounts.NewAccount();
+  account->AssignNewId();
+  Set(*account, TAccount::fAccountName, name);
+  Set(*account, TAccount::fAccountType, type);
+  account->FieldAt(TAccount::fStartingBalance)
+      ->SetValue(TVariant::Currency(TCurrency::FromDouble(starting)));
+  account->ListFieldAt(TAccount::lfAccountColour)->SetValue(TVariant::Integer(colour));
+  int order = 0;
+  for (const TTransactionSample& sample : month) {
+    TTransactions* row = account->TransactionsTable()->NewTransaction();
+    row->AssignNewId();
+    Set(*row, TTransactions::fDate, FormatDayMonthYear(EncodeDate(2025, 3, sample.Day)));
+    Set(*row, TTransactions::fDescription, sample.Description);
+    Set(*row, TTransactions::fCategory, sample.Category);
+    row->FieldAt(TTransactions::fAmount)
+        ->SetValue(TVariant::Currency(TCurrency::FromDouble(sample.Amount)));
+    row->FieldAt(TTransactions::fSortOrder)->SetValue(TVariant::Integer(order++));
+    row->SetTransactionType(sample.Type);
+  }
+  account->TransactionsTable()->SortTransactions();
+  return account;
+}
+
+void AddPattern(const char* match, int matchType, const char* category, const std::string& account,
+                int type) {
+  TImportSettings* pattern = Global().Accounts.PatternTable()->NewPattern();
+  Set(*pattern, TImportSettings::fMatchValue, match);
+  pattern->SetMatchType(matchType);
+  Set(*pattern, TImportSettings::fCategoryName, category);
+  Set(*pattern, TImportSettings::fAccountID, account);
+  pattern->SetTransactionType(type);
+}
+
+void FillSample() {
+  TAccount* cheque =
+      AddAccount("Cheque Account", "Current Account", 4210.55, 13937996, kChequeMonth);
+  AddAccount("Visa Card", "Credit Card", -3120.00, 1250231, kCardMonth);
+  AddAccount("Savings", "Saving Account", 15000.00, 2215720, kSavingsMonth);
+  const std::string chequeId = cheque->FieldAt(TAccount::fAccountID)->AsString();
+  AddPattern("WOOLWORTHS", mtContains, "Food - groceries", "", ttExpense);
+  AddPattern("PICK N PAY", mtContains, "Food - groceries", "", ttExpense);
+  AddPattern("SALARY", mtStartsWith, "Income - paycheck", chequeId, ttIncome);
+  AddPattern("ENGEN", mtContains, "Transportation - gas", "", ttExpense);
+  AddPattern("CITY POWER", mtEndsWith, "Utilities - electric", chequeId, ttExpense);
+  AddPattern("INTEREST CREDIT", mtExactMatch, "Income - interest", "", ttIncome);
+  TAccount& root = Global().Accounts;
+  root.ListFieldAt(TAccount::lfStartDate)->SetValue(TVariant::String("01 Mar 2025"));
+  root.ListFieldAt(TAccount::lfEndDate)->SetValue(TVariant::String("31 Mar 2025"));
+  root.ListFieldAt(TAccount::lfIgnoreDates)->SetValue(TVariant::Bool(false));
+  root.RecalculateBalances();
+  root.RebuildCategoryList();
+}
+
+TGlobalServices ServicesIn(const QString& folder) {
+  TGlobalServices services;
+  services.Preferences = std::make_unique<TMemoryPreferenceStore>();
+  const std::string path = folder.toStdString();
+  services.DocumentsFolder = [path]() -> std::optional<std::string> { return path; };
+  services.ProgramFolder = [path] { return path; };
+  return services;
+}
+
+// Global() on the data set's own folder, its data file opened. The sample
+// is written once and read back each time, so every shot starts alike.
+class TDataSets {
+ public:
+  explicit TDataSets(const QString& root) : Root_(root) {}
+
+  void Open(TDataSet set) {
+    const bool sample = set == TDataSet::Sample;
+    const QString folder = Root_ + (sample ? QStringLiteral("/sample") : QStringLiteral("/empty"));
+    QDir().mkpath(folder);
+    Global().Initialise(ServicesIn(folder));
+    Global().OpenDataFile();
+    if (sample && !SampleWritten_) {
+      FillSample();
+      Global().SaveFile();
+      SampleWritten_ = true;
+    }
+    Global().Accounts.RebuildCategoryList();
+  }
+
+ private:
+  QString Root_;
+  bool SampleWritten_ = false;
+};
+
+// --- helpers for the shots
+
+TAccount& Account(int index) {
+  return *Global().Accounts.AccountAt(index);
+}
+
+TTransactions& Transaction(int account, int index) {
+  return *Account(account).TransactionsTable()->TransactionAt(index);
+}
+
+TImportSettings& Pattern(int index) {
+  return *Global().Accounts.PatternTable()->PatternAt(index);
+}
+
+std::unique_ptr<QWidget> MainWindow() {
+  auto window =
+      std::make_unique<TfrmMain>(Global(), DefaultMainPages(Global()), std::vector<std::string>{});
+  window->resize(1180, 720);
+  window->Start();
+  return window;
+}
+
+// --- the shots
+
+struct TShot {
+  const char* Name;  // the PNG's file name without ".png"
+  TDataSet Data;
+  std::function<std::unique_ptr<QWidget>()> Make;
+  int SettleMs = 150;  // time for timers (the help panel waits 500 ms)
+};
+
+const std::vector<TShot>& Shots() {
+  static const std::vector<TShot> shots = {
+      {"main-transactions", TDataSet::Sample, MainWindow},
+      {"main-empty-help", TDataSet::Empty, MainWindow, 900},
+      {"transaction-editor", TDataSet::Sample,
+       [] {
+         return std::make_unique<TfrmTransactionsEdit>(Global(), Transaction(0, 3),
+                                                       DesktopDialogs());
+       }},
+      {"account-editor", TDataSet::Sample,
+       [] { return std::make_unique<TfrmAccountEdit>(Global(), Account(0), DesktopDialogs()); }},
+      {"category-management", TDataSet::Sample,
+       [] { return std::make_unique<TfrmCategoryManagement>(Global(), DesktopDialogs()); }},
+      {"category-selection", TDataSet::Sample,
+       [] {
+         auto dialog = std::make_unique<TfrmCatergorySelection>(Global());
+         dialog->ExistingCategories = {"Food - groceries"};
+         dialog->SelectedMain = "Food";
+         dialog->SelectedSub = "groceries";
+         return dialog;
+       }},
+      {"pattern-list-editor", TDataSet::Sample,
+       [] {
+         return std::make_unique<TfrmImportSettingsListEdit>(
+             Global(), *Global().Accounts.PatternTable(), DesktopDialogs());
+       }},
+      {"pattern-editor", TDataSet::Sample,
+       [] { return std::make_unique<TfrmImportSettingsEdit>(Global(), Pattern(2)); }},
+      {"settings", TDataSet::Sample, [] { return std::make_unique<TfrmSettings>(Global()); }},
+      {"password-prompt", TDataSet::Sample,
+       [] { return std::make_unique<TfrmPasswordPrompt>(QStringLiteral("secret")); }},
+      {"date-picker", TDataSet::Sample,
+       [] { return std::make_unique<TfrmDatePicker>(EncodeDate(2025, 3, 14)); }},
+      {"error-window", TDataSet::Sample,
+       [] {
+         auto window = std::make_unique<TfrmErrorWindow>(TfrmErrorWindow::TMailSender{});
+         Global().Trace("Main - Create - 4");
+         Global().TraceError("Cannot open file \"statement.csv\". Permission denied");
+         window->SetReport(TErrorReporter::ReportText(Global()));
+         window->chkShowError->setChecked(true);
+         return window;
+       }},
+  };
+  return shots;
+}
+
+void Settle(int milliseconds) {
+  QElapsedTimer timer;
+  timer.start();
+  while (timer.elapsed() < milliseconds) {
+    QApplication::processEvents(QEventLoop::AllEvents, 20);
+    QApplication::sendPostedEvents();
+  }
+}
+
+bool Take(const TShot& shot, TDataSets& data, const QString& folder) {
+  data.Open(shot.Data);
+  std::unique_ptr<QWidget> widget = shot.Make();
+  widget->show();
+  widget->raise();
+  widget->activateWindow();
+  Settle(shot.SettleMs);
+  const QString path =
+      folder + QLatin1Char('/') + QLatin1String(shot.Name) + QStringLiteral(".png");
+  const bool saved = widget->grab().save(path);
+  std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(QDir::toNativeSeparators(path)));
+  widget->close();
+  widget.reset();
+  Settle(20);
+  return saved;
+}
+
+int Usage() {
+  std::fprintf(stderr,
+               "usage: tallyfold-screenshots OUT [NAME...]\n"
+               "       tallyfold-screenshots --list\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The names need no display.
+  if (argc == 2 && std::string(argv[1]) == "--list") {
+    for (const TShot& shot : Shots()) std::printf("%s\n", shot.Name);
+    return 0;
+  }
+  if (argc < 2 || argv[1][0] == '-') return Usage();
+  TApplication app(argc, argv);
+  QCoreApplication::setOrganizationName(QStringLiteral("Quillmere"));
+  QCoreApplication::setApplicationName(QStringLiteral("Tallyfold"));
+  QApplication::setFont(FormFont());
+  QApplication::setWindowIcon(ProgramIcon());
+  QStringList args = QCoreApplication::arguments().mid(1);
+  const QString folder = QDir(args.takeFirst()).absolutePath();
+  if (!QDir().mkpath(folder)) {
+    std::fprintf(stderr, "cannot create the folder %s\n", qPrintable(folder));
+    return 1;
+  }
+  for (const QString& name : args) {
+    const auto& shots = Shots();
+    if (std::none_of(shots.begin(), shots.end(),
+                     [&](const TShot& shot) { return name == QLatin1String(shot.Name); })) {
+      std::fprintf(stderr, "no shot named %s (see --list)\n", qPrintable(name));
+      return 2;
+    }
+  }
+
+  QTemporaryDir home;
+  if (!home.isValid()) {
+    std::fprintf(stderr, "cannot create a temporary folder\n");
+    return 1;
+  }
+  // The dialogs that rows open are the program's own.
+  RegisterRowEditors(Global());
+  TDataSets data(home.path());
+  int failed = 0;
+  for (const TShot& shot : Shots())
+    if (args.isEmpty() || args.contains(QLatin1String(shot.Name)))
+      failed += Take(shot, data, folder) ? 0 : 1;
+  Global().Reset();
+  return failed == 0 ? 0 : 1;
+}
