@@ -22,6 +22,8 @@ target_sources(tallyfold_core PRIVATE
 # The rules of the transactions page and its dialogs.
 target_sources(tallyfold_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/AccountEntry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ActivityTestData.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ActivityTotals.cpp
   ${CMAKE_CURRENT_LIST_DIR}/AmountEntry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CategoryEditing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DateRangeStep.cpp
