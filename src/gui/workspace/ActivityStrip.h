@@ -1,0 +1,34 @@
+// The activity strip of the transactions page: the totals of the listed
+// transactions per type, each with the type's icon, right-aligned. A right
+// click with Shift, Alt and Ctrl held asks for made-up test transactions.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+namespace tf {
+
+class TTransactions;
+
+class TActivityStrip : public QWidget {
+  Q_OBJECT
+
+ public:
+  // `listedRows` gives the transactions the page lists, read anew at every
+  // paint.
+  explicit TActivityStrip(std::function<std::vector<const TTransactions*>()> listedRows,
+                          QWidget* parent = nullptr);
+
+ signals:
+  void testDataRequested();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  std::function<std::vector<const TTransactions*>()> ListedRows_;
+};
+
+}  // namespace tf
