@@ -5,12 +5,11 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QString>
+#include <string>
 
 class QCheckBox;
 class QCloseEvent;
 class QComboBox;
-class QKeyEvent;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -55,7 +54,6 @@ class TfrmStatementImport : public QDialog {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void BuildControls();
@@ -65,11 +63,10 @@ class TfrmStatementImport : public QDialog {
   void EndWork();
   // Shows the progress of a pass; repaints at most every few milliseconds
   // so that a long statement is not slowed down by drawing every row.
-  void ShowProgress(const QString& caption, int position, int count);
+  void ShowProgress(const std::string& caption, int position, int count);
   void RunPendingEvents();
 
   const TWorkspaceDialogs& Dialogs_;
-  QString ButtonCaption_;
   QElapsedTimer LastRepaint_;
   bool Working_ = false;
   bool Centred_ = false;

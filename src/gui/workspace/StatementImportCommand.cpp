@@ -1,0 +1,51 @@
+#include "gui/workspace/StatementImportCommand.h"
+
+#include <QFile>
+#include <memory>
+#include <optional>
+
+#include "app/Global.h"
+#include "gui/workspace/FrmStatementImport.h"
+#include "gui/workspace/WorkspaceDialogs.h"
+#include "import/CSVParser.h"
+#include "import/StatementFormats.h"
+#include "import/StatementImport.h"
+
+namespace tf {
+namespace {
+
+// The format of the chosen filter; the one the dialog opened with when the
+// dialog names no filter of the list.
+int ChosenFormat(const TChosenFile& chosen, int initial) {
+  const int count = static_cast<int>(StatementFormats().size());
+  return chosen.FilterIndex >= 1 && chosen.FilterIndex <= count ? chosen.FilterIndex : initial;
+}
+
+}  // namespace
+
+QStringList StatementOpenFilters() {
+  QStringList filters;
+  for (const TStatementFormat& format : StatementFormats())
+    filters << QString::fromStdString(StatementFormatFilter(format));
+  return filters;
+}
+
+bool ImportStatement(QWidget* parent, TGlobal& global, TAccount* selectedAccount,
+                     const TWorkspaceDialogs& dialogs) {
+  const int initial = global.GetImportFileIndex();
+  const std::optional<TChosenFile> chosen = dialogs.ChooseOpenFile(
+      parent, QString::fromLatin1(kStatementOpenTitle), StatementOpenFilters(), initial);
+  if (!chosen || chosen->Path.isEmpty()) return false;
+  const int format = ChosenFormat(*chosen, initial);
+  global.SetImportFileIndex(format);
+  const std::unique_ptr<TCSVParser> parser = global.CreateStatementParser(format);
+  parser->LoadStatement(QFile::encodeName(chosen->Path).toStdString());
+  if (parser->Lines.empty()) {
+    dialogs.Warn(parent, QStringLiteral("Warning"), QString::fromLatin1(kEmptyStatementMessage));
+    return false;
+  }
+  TfrmStatementImport dialog(dialogs, parent);
+  return dialog.ImportLines(*parser, global.Accounts, selectedAccount);
+}
+
+}  // namespace tf
