@@ -37,6 +37,23 @@ struct TOpened {
   QStringList Accounts;
 };
 
+// Notes every caption the dialog takes.
+class TEventRecorder : public QObject {
+ public:
+  TEventRecorder(QWidget& watched, QStringList& captions) : Watched_(watched), Captions_(captions) {
+    watched.installEventFilter(this);
+  }
+  bool eventFilter(QObject* object, QEvent* event) override {
+    if (object == &Watched_ && event->type() == QEvent::WindowTitleChange)
+      Captions_ << Watched_.windowTitle();
+    return false;
+  }
+
+ private:
+  QWidget& Watched_;
+  QStringList& Captions_;
+};
+
 }  // namespace
 
 class StatementImportTest : public QObject {
@@ -287,6 +304,30 @@ class StatementImportTest : public QObject {
     QCOMPARE(dialog.pbProgress->value(), 4);
     QVERIFY(!dialog.Working());
     QCOMPARE(Rows(*Cheque_), 3);
+  }
+
+  // A long statement is not slowed down by a repaint per row, yet each pass
+  // shows where it starts and ends.
+  void theCaptionIsNotRedrawnForEveryRow() {
+    constexpr int kRows = 3000;
+    std::vector<std::string> lines;
+    for (int i = 0; i < kRows; ++i)
+      lines.push_back(R"("02 Mar 2010","Expense","SHOP )" + std::to_string(i) +
+                      R"(","","","-1","0")");
+    std::vector<const char*> texts;
+    for (const std::string& line : lines) texts.push_back(line.c_str());
+    TfrmStatementImport dialog(Context_->Dialogs);
+    TTallyfoldCSVParser parser;
+    parser.LoadStatement(WriteStatement("long.csv", texts).toStdString());
+    QStringList captions;
+    TEventRecorder recorder(dialog, captions);
+    QVERIFY(dialog.ImportLines(parser, Global().Accounts, Cheque_));
+    QCOMPARE(Rows(*Cheque_), kRows);
+    QVERIFY(captions.contains(QStringLiteral("Checking for duplicate imports...1 of 3000")));
+    QVERIFY(captions.contains(QStringLiteral("Checking for duplicate imports...3000 of 3000")));
+    QVERIFY(captions.contains(QStringLiteral("Importing...1 of 3000")));
+    QCOMPARE(captions.last(), QStringLiteral("Importing...3000 of 3000"));
+    QVERIFY2(captions.size() < kRows / 4, qPrintable(QString::number(captions.size())));
   }
 
   void anEmptyFileIsReported() {
