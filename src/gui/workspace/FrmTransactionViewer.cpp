@@ -20,7 +20,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <chrono>
+#include <random>
 
+#include "app/ActivityTestData.h"
 #include "app/Formats.h"
 #include "app/Global.h"
 #include "app/TransactionListing.h"
@@ -30,7 +33,9 @@
 #include "gui/app/FormLook.h"
 #include "gui/workspace/AccountsGridDelegate.h"
 #include "gui/workspace/AccountsGridModel.h"
+#include "gui/workspace/ActivityStrip.h"
 #include "gui/workspace/HelpPanel.h"
+#include "gui/workspace/StatementImportCommand.h"
 #include "gui/workspace/TransactionDrag.h"
 #include "gui/workspace/TransactionExportCommand.h"
 #include "gui/workspace/TransactionMenus.h"
@@ -245,10 +250,13 @@ void TfrmTransactionViewer::BuildBottomStrip() {
       QStringLiteral("Recognise Transactions based on patterns you have has supplied (Alt + R)"));
   btnRecogniseManagement =
       NewButton(QStringLiteral("…"), QStringLiteral("Manage the auto recognition patterns"));
-  // The statement import is not part of this program yet.
-  btnImport->setEnabled(false);
   btnTransDelete->installEventFilter(this);
-  pboxActivity = new QWidget(pnlBottom);
+  pboxActivity = new TActivityStrip(
+      [this] {
+        const std::vector<TTransactions*> listed = ListedTransactions();
+        return std::vector<const TTransactions*>(listed.begin(), listed.end());
+      },
+      pnlBottom);
   pboxActivity->setObjectName(QStringLiteral("pboxActivity"));
   pboxActivity->setMinimumHeight(34);
 
@@ -321,6 +329,9 @@ void TfrmTransactionViewer::ConnectCommands() {
           &TfrmTransactionViewer::btnRecogniseTransactionsClick);
   connect(btnRecogniseManagement, &QPushButton::clicked, this,
           &TfrmTransactionViewer::btnRecogniseManagementClick);
+  connect(btnImport, &QPushButton::clicked, this, &TfrmTransactionViewer::btnImportClick);
+  connect(pboxActivity, &TActivityStrip::testDataRequested, this,
+          &TfrmTransactionViewer::AddActivityTestData);
   Drag->CanDrop = [this](const QPoint& point) { return AcceptsDropAt(point); };
   Drag->Drop = [this](const QPoint& point) { DropOnAccountAt(point); };
 }
@@ -707,6 +718,32 @@ void TfrmTransactionViewer::menuItemExporttoExcelFileClick() {
   const std::vector<TTransactions*> listed = ListedTransactions();
   ExportTransactions(this, Dialogs_,
                      std::vector<const TTransactions*>(listed.begin(), listed.end()));
+}
+
+void TfrmTransactionViewer::btnImportClick() {
+  TAccount* account = SelectedAccount();
+  if (!ImportStatement(this, Global_, account, Dialogs_)) return;
+  // The rows may have gone into any account. Sorting comes first: running
+  // balances follow the row order.
+  for (TAccount* live : LiveAccounts(Global_.Accounts))
+    live->TransactionsTable()->SortTransactions();
+  Global_.ClearMonthIndex();
+  Global_.Accounts.RecalculateBalances();
+  if (account != nullptr) ShowTransactions(account);
+  RepaintGrids();
+  Global_.SaveFile();
+}
+
+void TfrmTransactionViewer::AddActivityTestData() {
+  TAccount* account = SelectedAccount();
+  if (account == nullptr) return;
+  std::mt19937 random(static_cast<std::mt19937::result_type>(
+      std::chrono::steady_clock::now().time_since_epoch().count()));
+  AddTestTransactions(*account, DateRange().From, Global_.Categories, random);
+  account->TransactionsTable()->SortTransactions();
+  Global_.ClearMonthIndex();
+  account->RecalculateBalances();
+  ShowTransactions(account);
 }
 
 // --- commands on accounts

@@ -29,6 +29,7 @@ namespace tf {
 
 class TAccount;
 class TAccountsGridModel;
+class TActivityStrip;
 class TGlobal;
 class THelpPanel;
 class TTransactionDrag;
@@ -106,7 +107,7 @@ class TfrmTransactionViewer : public QWidget {
   QTableView* grdAccounts;
   QTableView* grdMain;
   QWidget* pnlBottom;
-  QWidget* pboxActivity;
+  TActivityStrip* pboxActivity;
   QPushButton* btnAddAccount;
   QPushButton* btnDeleteAccount;
   QPushButton* btnTranAdd;
@@ -151,6 +152,9 @@ class TfrmTransactionViewer : public QWidget {
   void btnRecogniseTransactionsClick();
   void btnRecogniseManagementClick();
   void menuItemExporttoExcelFileClick();
+  void btnImportClick();
+  // The activity strip's gesture: twenty made-up rows in the selected account.
+  void AddActivityTestData();
   // Popup state and "Assign to..." worked out afresh each time the menu opens.
   void PopupMenuTransactionsPopup();
 

@@ -2,7 +2,11 @@
 // buttons, both popup menus, the keys and the drag onto another account;
 // what each does to the model and whether it wrote the data file.
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMenu>
@@ -17,6 +21,9 @@
 #include "WorkspaceGuiSupport.h"
 #include "app/Formats.h"
 #include "gui/app/Application.h"
+#include "gui/app/DateConversion.h"
+#include "gui/workspace/ActivityStrip.h"
+#include "gui/workspace/FrmStatementImport.h"
 #include "gui/workspace/FrmTransactionViewer.h"
 #include "gui/workspace/TransactionDrag.h"
 #include "gui/workspace/TransactionMenus.h"
@@ -729,6 +736,89 @@ class TransactionCommandsTest : public QObject {
     QCOMPARE(Context_->Script->Asked.size(), 2u);
     QVERIFY(Card_->Deleted);
     QCOMPARE(viewer->SelectedAccount(), nullptr);
+  }
+
+  // A statement in the program's own layout, chosen in the open dialog.
+  void ChooseStatement(const std::vector<const char*>& lines) {
+    QByteArray bytes("Date,Type,Description,Category,Sub Category,Amount,Balance\r\n");
+    for (const char* line : lines) bytes += QByteArray(line) + "\r\n";
+    const QString path = QDir(Context_->Home->path()).filePath("statement.csv");
+    WriteBytes(path, bytes);
+    Context_->Script->OpenFiles.push_back(TChosenFile{path, 7});
+  }
+
+  void anImportIsSortedRecalculatedListedAndSaved() {
+    ChooseStatement({R"("06 Mar 2010","Expense","PHARMACY","","","-20","0")",
+                     R"("01 Mar 2010","Income","INTEREST","","","5","0")"});
+    auto viewer = ShowViewer();
+    QVERIFY(viewer->btnImport->isEnabled());
+    QCOMPARE(viewer->btnImport->text(), QStringLiteral("&Import Transactions"));
+    QTest::mouseClick(viewer->btnImport, Qt::LeftButton);
+    QCOMPARE(Column(*viewer->grdMain, 1),
+             QStringList({"INTEREST", "WOOLWORTHS", "Salary", "Fuel", "To savings", "PHARMACY"}));
+    // 1000 + 5 - 84.99 + 850 - 115.49 - 500 - 20, in date order.
+    QCOMPARE(Column(*viewer->grdMain, 4).first(), QStringLiteral("1,005.00"));
+    QCOMPARE(Column(*viewer->grdMain, 4).last(), QStringLiteral("1,134.52"));
+    QCOMPARE(viewer->grdAccounts->model()->index(0, 1).data().toString(),
+             QStringLiteral("1,134.52"));
+    QVERIFY(Saved());
+    QCOMPARE(LiveDescriptions(*Reloaded()->AccountAt(0)).first(), QStringLiteral("INTEREST"));
+  }
+
+  void anImportIntoAnotherAccountSortsThatAccount() {
+    AddTransaction(*Card_, "20 Mar 2010", "LATER", -10, "");
+    ChooseStatement({R"("02 Mar 2010","Expense","EARLIER","","","-5","0")"});
+    Context_->Script->ExecDialog = [](QDialog& dialog) {
+      auto& import = dynamic_cast<TfrmStatementImport&>(dialog);
+      import.cbxAccount->setCurrentIndex(import.cbxAccount->findText("Card", Qt::MatchStartsWith));
+      return int(QDialog::Accepted);
+    };
+    auto viewer = ShowViewer();
+    QTest::mouseClick(viewer->btnImport, Qt::LeftButton);
+    QCOMPARE(LiveDescriptions(*Card_), QStringList({"EARLIER", "LATER"}));
+    QCOMPARE(Card_->TransactionsTable()
+                 ->TransactionAt(1)
+                 ->FieldAt(TTransactions::fBalance)
+                 ->AsCurrency()
+                 .ToDouble(),
+             -65.0);
+    QCOMPARE(viewer->grdAccounts->model()->index(1, 1).data().toString(), QStringLiteral("-65.00"));
+    QCOMPARE(Column(*viewer->grdMain, 1).size(), 4);
+    QVERIFY(Saved());
+  }
+
+  void aCancelledOrEmptyImportSavesNothing() {
+    auto viewer = ShowViewer();
+    QTest::mouseClick(viewer->btnImport, Qt::LeftButton);
+    ChooseStatement({});
+    QTest::mouseClick(viewer->btnImport, Qt::LeftButton);
+    QCOMPARE(Context_->Script->Asked,
+             std::vector<QString>{"Warning: File seems to be empty, import will not continue"});
+    ChooseStatement({R"("06 Mar 2010","Expense","PHARMACY","","","-20","0")"});
+    Context_->Script->ExecDialog = [](QDialog&) { return int(QDialog::Rejected); };
+    QTest::mouseClick(viewer->btnImport, Qt::LeftButton);
+    QCOMPARE(Column(*viewer->grdMain, 1).size(), 4);
+    QVERIFY(!Saved());
+  }
+
+  void theActivityGestureAddsTwentyRowsToTheSelectedAccount() {
+    auto viewer = ShowViewer();
+    viewer->dtpFrom->setDate(ToQDate(ParseStatementDate("15 Mar 2010")));
+    QTest::mousePress(viewer->pboxActivity, Qt::RightButton,
+                      Qt::ShiftModifier | Qt::AltModifier | Qt::ControlModifier, QPoint(5, 5));
+    QCOMPARE(LiveDescriptions(*Cheque_).size(), 24);
+    // Listed from 15 March: six of them.
+    QCOMPARE(Column(*viewer->grdMain, 0).size(), 6);
+    // Dated from the first of the month shown, sorted in with the others.
+    viewer->chkIgnoreDates->click();
+    QCOMPARE(Column(*viewer->grdMain, 0).first(), QStringLiteral("01 Mar 2010"));
+    QCOMPARE(Column(*viewer->grdMain, 0).last(), QStringLiteral("20 Mar 2010"));
+    QVERIFY(!Saved());
+    // Without an account the gesture does nothing.
+    Global().Accounts.Rows().Clear();
+    viewer->RefreshAccounts();
+    emit viewer->pboxActivity->testDataRequested();
+    QCOMPARE(Column(*viewer->grdMain, 1), QStringList({""}));
   }
 
   void doubleClickOnAnEmptyAccountsGridAddsAnAccount() {
