@@ -34,3 +34,10 @@ target_sources(tallyfold_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/TransactionRecognition.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TransactionViewState.cpp
 )
+
+# Look-ups and runs the command line asks of the data.
+target_sources(tallyfold_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/AccountLookup.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RecognitionRun.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TransactionQuery.cpp
+)
