@@ -1,17 +1,17 @@
 // accounts: every live account of the data file with its type and balance,
 // one per line separated by tabs, the smallest check that a file opens.
-#include <exception>
 #include <iostream>
 
 #include "CliCommand.h"
 #include "CliData.h"
+#include "CliOptions.h"
 #include "app/Global.h"
 
 namespace tf::cli {
 namespace {
 
-constexpr const char* kAccountsUsage =
-    "usage: tallyfold-cli accounts [--data FILE] [--password TEXT]\n";
+const std::string kAccountsUsage =
+    std::string("usage: tallyfold-cli accounts ") + kDataOptionsUsage + "\n";
 
 void PrintAccounts(std::ostream& out) {
   TGlobal& global = Global();
@@ -19,29 +19,22 @@ void PrintAccounts(std::ostream& out) {
   for (int i = 0; i < root.RowCount(); ++i) {
     const TAccount* account = root.AccountAt(i);
     if (account == nullptr || account->Deleted) continue;
-    out << account->FieldAt(TAccount::fAccountName)->AsString() << '\t'
-        << account->FieldAt(TAccount::fAccountType)->AsString() << '\t'
-        << global.FormatAmount(account->FieldAt(TAccount::fBalance)->AsCurrency()) << '\n';
+    out << TabLine({account->FieldAt(TAccount::fAccountName)->AsString(),
+                    account->FieldAt(TAccount::fAccountType)->AsString(),
+                    global.FormatAmount(account->FieldAt(TAccount::fBalance)->AsCurrency())});
   }
 }
 
 }  // namespace
 
 int AccountsCommand(const TArgs& args) {
-  TArgs rest = args;
-  try {
+  return RunGuarded(kAccountsUsage, [&] {
+    TArgs rest = args;
     const TDataOptions options = TakeDataOptions(rest);
     if (!rest.empty()) throw ECliUsage("unexpected argument \"" + rest[0] + "\"");
     OpenDataFile(options);
-  } catch (const ECliUsage& error) {
-    std::cerr << "tallyfold-cli: " << error.what() << '\n' << kAccountsUsage;
-    return 2;
-  } catch (const std::exception& error) {
-    std::cerr << "tallyfold-cli: " << error.what() << '\n';
-    return 1;
-  }
-  PrintAccounts(std::cout);
-  return std::cout.good() ? 0 : 1;
+    PrintAccounts(std::cout);
+  });
 }
 
 }  // namespace tf::cli

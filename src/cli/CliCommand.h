@@ -16,5 +16,11 @@ int ReportCommand(const TArgs& args);
 int BudgetCommand(const TArgs& args);
 int ImportCommand(const TArgs& args);
 int BackupCommand(const TArgs& args);
+int TransactionsCommand(const TArgs& args);
+int CategoriesCommand(const TArgs& args);
+int RecogniseCommand(const TArgs& args);
+int ParseCommand(const TArgs& args);
+int LoanCommand(const TArgs& args);
+int InvestCommand(const TArgs& args);
 
 }  // namespace tf::cli

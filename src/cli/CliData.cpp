@@ -2,7 +2,10 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <iostream>
+#include <memory>
 
+#include "PasswordInput.h"
 #include "app/Global.h"
 
 #ifdef TALLYFOLD_CLI_PLATFORM
@@ -33,13 +36,51 @@ std::optional<std::string> DocumentsFolder() {
   return std::string(home) + "/Documents";
 }
 
+// Where the password came from, so a refusal can say which one failed. The
+// context asks only when the file has a password; then the options give it,
+// or stdin does.
+class TPasswordSource {
+ public:
+  explicit TPasswordSource(const TDataOptions& options) {
+    if (options.Password) {
+      Given_ = options.Password;
+      Origin_ = "The password given with --password";
+    } else if (options.PasswordFile) {
+      // Read before the data file, so a wrong path is reported whether or
+      // not the file turns out to need it.
+      Given_ = ReadPasswordFile(*options.PasswordFile);
+      Origin_ = "The password in \"" + *options.PasswordFile + "\"";
+    }
+  }
+
+  std::optional<std::string> Ask() {
+    if (Given_) return Given_;
+    Origin_ = StdinIsTerminal() ? "The password typed" : "The password read from stdin";
+    std::optional<std::string> entry = ReadPasswordFromStdin();
+    Answered_ = entry.has_value();
+    return entry;
+  }
+
+  std::string Refusal(const std::string& path) const {
+    if (Given_ || Answered_) return Origin_ + " does not open \"" + path + "\".";
+    return "The data file \"" + path +
+           "\" is protected by a password; type it, pipe it to stdin, or give it with "
+           "--password-file FILE or --password TEXT.";
+  }
+
+ private:
+  std::optional<std::string> Given_;
+  std::string Origin_;
+  bool Answered_ = false;
+};
+
 // The context on the command line: preferences in memory, so that amounts
-// look the same on every machine, and the password from the option.
-TGlobalServices CliServices(const TDataOptions& options) {
+// look the same on every machine, and the password from the source.
+TGlobalServices CliServices(const TDataOptions& options,
+                            const std::shared_ptr<TPasswordSource>& source) {
   TGlobalServices services;
   if (!options.DataFile) services.DocumentsFolder = DocumentsFolder;
-  const std::optional<std::string> password = options.Password;
-  services.PasswordPrompt = [password](const std::string&) { return password; };
+  services.PasswordPrompt = [source](const std::string&) { return source->Ask(); };
   return services;
 }
 
@@ -49,25 +90,42 @@ TDataOptions TakeDataOptions(TArgs& args) {
   TDataOptions options;
   for (std::size_t i = 0; i < args.size();) {
     if (!TakeOption(args, i, "--data", options.DataFile) &&
-        !TakeOption(args, i, "--password", options.Password))
+        !TakeOption(args, i, "--password", options.Password) &&
+        !TakeOption(args, i, "--password-file", options.PasswordFile))
       ++i;
   }
+  if (options.Password && options.PasswordFile)
+    throw ECliUsage("give the password with --password-file or --password, not both");
   return options;
 }
 
 void OpenDataFile(const TDataOptions& options) {
+  const auto source = std::make_shared<TPasswordSource>(options);
   TGlobal& global = Global();
-  global.Initialise(CliServices(options));
+  global.Initialise(CliServices(options, source));
   if (options.DataFile) global.SetDataFilePath(*options.DataFile);
   const std::string& path = global.DataFilePath();
   std::error_code error;
   if (std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found)
     throw std::runtime_error("There is no data file \"" + path + "\"; name one with --data FILE.");
-  if (global.OpenDataFile()) return;
-  throw std::runtime_error(
-      options.Password ? "The password given with --password does not open \"" + path + "\"."
-                       : "The data file \"" + path +
-                             "\" is protected by a password; give it with --password TEXT.");
+  if (!global.OpenDataFile()) throw EWrongPassword(source->Refusal(path));
+}
+
+int RunGuarded(const std::string& usage, const std::function<void()>& body) {
+  try {
+    body();
+    std::cout.flush();
+    return std::cout.good() ? 0 : 1;
+  } catch (const ECliUsage& error) {
+    std::cerr << "tallyfold-cli: " << error.what() << '\n' << usage;
+    return 2;
+  } catch (const EWrongPassword& error) {
+    std::cerr << "tallyfold-cli: " << error.what() << '\n';
+    return 2;
+  } catch (const std::exception& error) {
+    std::cerr << "tallyfold-cli: " << error.what() << '\n';
+    return 1;
+  }
 }
 
 }  // namespace tf::cli

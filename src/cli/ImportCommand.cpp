@@ -6,6 +6,7 @@
 
 #include "CliCommand.h"
 #include "CliData.h"
+#include "app/AccountLookup.h"
 #include "app/Backup.h"
 #include "app/Global.h"
 #include "import/CSVParser.h"
@@ -16,11 +17,11 @@
 namespace tf::cli {
 namespace {
 
-constexpr const char* kImportUsage =
-    "usage: tallyfold-cli import --format N --account NAME|ID [--keep-zero] [--data FILE] "
-    "[--password TEXT] STATEMENT\n";
-constexpr const char* kBackupUsage =
-    "usage: tallyfold-cli backup [--data FILE] [--password TEXT] OUT.tfold|OUT.ofx\n";
+const std::string kImportUsage =
+    std::string("usage: tallyfold-cli import --format N --account NAME|ID [--keep-zero] ") +
+    kDataOptionsUsage + " STATEMENT\n";
+const std::string kBackupUsage =
+    std::string("usage: tallyfold-cli backup ") + kDataOptionsUsage + " OUT.tfold|OUT.ofx\n";
 
 struct TImportOptions {
   int Format = 0;
@@ -61,23 +62,6 @@ TImportOptions TakeImportOptions(TArgs& args) {
   return options;
 }
 
-// The live account with this ID, or the only live one with this name.
-TAccount& FindTarget(const std::string& wanted) {
-  TAccount& root = Global().Accounts;
-  TAccount* byName = nullptr;
-  for (int i = 0; i < root.RowCount(); ++i) {
-    TAccount* account = root.AccountAt(i);
-    if (account == nullptr || account->Deleted) continue;
-    if (account->FieldAt(TAccount::fAccountID)->AsString() == wanted) return *account;
-    if (account->FieldAt(TAccount::fAccountName)->AsString() == wanted) {
-      if (byName) throw std::runtime_error("Two accounts are called \"" + wanted + "\"; name the account by its ID.");
-      byName = account;
-    }
-  }
-  if (byName == nullptr) throw std::runtime_error("The data file has no account \"" + wanted + "\".");
-  return *byName;
-}
-
 void PrintFormats(std::ostream& out) {
   out << "statement formats:\n";
   for (const TStatementFormat& format : StatementFormats())
@@ -98,49 +82,36 @@ int ImportCommand(const TArgs& args) {
     PrintFormats(std::cerr);
     return 2;
   }
-  try {
+  return RunGuarded(kImportUsage, [&] {
     OpenDataFile(data);
-    TAccount& account = FindTarget(options.Account);
+    TGlobal& global = Global();
+    TAccount& account = FindAccountByNameOrId(global.Accounts, options.Account);
     const std::unique_ptr<TCSVParser> parser = CreateStatementParser(options.Format);
     parser->LoadStatement(options.Statement);
     TImportCallbacks callbacks;
     callbacks.Message = [](const std::string& text) { std::cout << text << '\n'; };
-    TGlobal& global = Global();
     const TImportResult result =
         ImportLines(global.Accounts, account, parser->Lines, !options.KeepZero, callbacks);
     FinishImport(global.Accounts, account, [&global] { global.SaveFile(); });
     std::cout << "Imported " << result.Imported << " of " << result.Rows << " rows into \""
               << account.FieldAt(TAccount::fAccountName)->AsString() << "\" (" << result.Duplicates
               << " already imported, " << result.SkippedZero << " of amount 0 left out)\n";
-  } catch (const std::exception& error) {
-    std::cerr << "tallyfold-cli: " << error.what() << '\n';
-    return 1;
-  }
-  return std::cout.good() ? 0 : 1;
+  });
 }
 
 int BackupCommand(const TArgs& args) {
-  TArgs rest = args;
-  TDataOptions data;
-  try {
-    data = TakeDataOptions(rest);
+  return RunGuarded(kBackupUsage, [&] {
+    TArgs rest = args;
+    const TDataOptions data = TakeDataOptions(rest);
     if (rest.size() != 1) throw ECliUsage("name one backup file");
-  } catch (const ECliUsage& error) {
-    std::cerr << "tallyfold-cli: " << error.what() << '\n' << kBackupUsage;
-    return 2;
-  }
-  const std::string& chosen = rest[0];
-  const bool ofx = chosen.size() >= 4 && (chosen.compare(chosen.size() - 4, 4, ".ofx") == 0 ||
-                                          chosen.compare(chosen.size() - 4, 4, ".OFX") == 0);
-  try {
+    const std::string& chosen = rest[0];
+    const bool ofx = chosen.size() >= 4 && (chosen.compare(chosen.size() - 4, 4, ".ofx") == 0 ||
+                                            chosen.compare(chosen.size() - 4, 4, ".OFX") == 0);
     OpenDataFile(data);
-    for (const std::string& path : Global().CreateBackup(chosen, ofx ? kBackupOfx : kBackupDataFile))
+    for (const std::string& path :
+         Global().CreateBackup(chosen, ofx ? kBackupOfx : kBackupDataFile))
       std::cout << path << '\n';
-  } catch (const std::exception& error) {
-    std::cerr << "tallyfold-cli: " << error.what() << '\n';
-    return 1;
-  }
-  return std::cout.good() ? 0 : 1;
+  });
 }
 
 }  // namespace tf::cli

@@ -2,12 +2,11 @@
 // export of one month, made from the data file and written to OUT.
 #include <exception>
 #include <iostream>
-#include <map>
 #include <optional>
-#include <set>
 
 #include "CliCommand.h"
 #include "CliData.h"
+#include "CliOptions.h"
 #include "app/Formats.h"
 #include "app/Global.h"
 #include "budgets/BudgetExport.h"
@@ -25,49 +24,17 @@ const std::string kFinYearUsage = std::string("usage: tallyfold-cli report finye
 const std::string kBudgetUsage = std::string("usage: tallyfold-cli budget ") + kDataOptionsUsage +
                                  " --month \"MMM YYYY\" OUT (.htm, .html or .csv)\n";
 
-// "--name value" options and the remaining arguments, in order.
-struct TOptions {
-  std::map<std::string, std::string> Values;
-  std::vector<std::string> Positional;
-};
-
-TOptions ParseOptions(const TArgs& args, const std::set<std::string>& names) {
-  TOptions options;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg.rfind("--", 0) != 0) {
-      options.Positional.push_back(arg);
-    } else if (names.count(arg) == 0) {
-      throw ECliUsage("unknown option \"" + arg + "\"");
-    } else if (i + 1 == args.size()) {
-      throw ECliUsage("\"" + arg + "\" needs a value");
-    } else {
-      options.Values[arg] = args[++i];
-    }
-  }
-  return options;
-}
-
-const std::string& Required(const TOptions& options, const std::string& name) {
-  const auto found = options.Values.find(name);
-  if (found == options.Values.end()) throw ECliUsage("\"" + name + "\" is missing");
-  return found->second;
-}
-
 std::string OnlyOut(const TOptions& options) {
   if (options.Positional.size() != 1) throw ECliUsage("give exactly one output file");
   return options.Positional[0];
 }
 
-// "DD MMM YYYY" with an English month name, as the program shows dates.
+// A day the report cannot use is a mistake in the command line.
 TDateTime ParseDayOption(const std::string& name, const std::string& text) {
-  const bool shaped = text.size() == 11 && text[2] == ' ' && text[6] == ' ' &&
-                      MonthFromShortName(text.substr(3, 3)) != 0;
-  const TDateTime date = shaped ? ParseStatementDate(text) : 0;
-  if (date == 0) {
+  const std::optional<TDateTime> day = ParseDayText(text);
+  if (!day)
     throw ECliUsage("\"" + name + "\" must be a date like 01 Jan 2024, not \"" + text + "\"");
-  }
-  return date;
+  return *day;
 }
 
 // "MMM YYYY", for example Mar 2026.
@@ -86,21 +53,6 @@ void WriteOut(const std::string& path, const std::string& text) {
   std::cout << path << '\n';
 }
 
-// Runs a command body; usage mistakes exit 2, every other failure 1.
-template <class F>
-int Guarded(const std::string& usage, F&& body) {
-  try {
-    body();
-    return std::cout.good() ? 0 : 1;
-  } catch (const ECliUsage& error) {
-    std::cerr << "tallyfold-cli: " << error.what() << '\n' << usage;
-    return 2;
-  } catch (const std::exception& error) {
-    std::cerr << "tallyfold-cli: " << error.what() << '\n';
-    return 1;
-  }
-}
-
 }  // namespace
 
 int ReportCommand(const TArgs& args) {
@@ -110,7 +62,7 @@ int ReportCommand(const TArgs& args) {
               << kFinYearUsage;
     return 2;
   }
-  return Guarded(kFinYearUsage, [&] {
+  return RunGuarded(kFinYearUsage, [&] {
     TArgs rest(args.begin() + 1, args.end());
     const TDataOptions data = TakeDataOptions(rest);
     const TOptions options = ParseOptions(rest, {"--from", "--to"});
@@ -124,7 +76,7 @@ int ReportCommand(const TArgs& args) {
 }
 
 int BudgetCommand(const TArgs& args) {
-  return Guarded(kBudgetUsage, [&] {
+  return RunGuarded(kBudgetUsage, [&] {
     TArgs rest = args;
     const TDataOptions data = TakeDataOptions(rest);
     const TOptions options = ParseOptions(rest, {"--month"});

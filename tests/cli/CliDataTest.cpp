@@ -39,7 +39,7 @@ struct CliDataTest : ::testing::Test {
   TRun Run(const std::string& args) {
     const std::string out = Path("stdout"), err = Path("stderr");
     const std::string command = "HOME='" + dir.string() + "' XDG_CONFIG_HOME='" + Path("config") +
-                                "' " + TALLYFOLD_CLI + " " + args + " >" + out + " 2>" + err;
+                                "' " + TALLYFOLD_CLI + " " + args + " </dev/null >" + out + " 2>" + err;
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadWholeFile(out), ReadWholeFile(err)};
   }
@@ -90,9 +90,9 @@ TEST_F(CliDataTest, AProtectedFileOpensOnlyWithItsPassword) {
     int Status;
     const char* Message;
   } cases[] = {
-      {"", 1, "is protected by a password; give it with --password TEXT"},
-      {"--password secret", 1, "The password given with --password does not open"},
-      {"--password ''", 1, "The password given with --password does not open"},
+      {"", 2, "is protected by a password; type it, pipe it to stdin, or give it with"},
+      {"--password secret", 2, "The password given with --password does not open"},
+      {"--password ''", 2, "The password given with --password does not open"},
       {"--password Secret", 0, ""},
       {"--password ' Secret '", 0, ""},
   };
@@ -127,7 +127,8 @@ TEST_F(CliDataTest, AMissingOrDamagedFileIsRefusedWithItsName) {
 
 TEST_F(CliDataTest, AMistakenCommandLineShowsTheUsage) {
   for (const char* args :
-       {"accounts --data", "accounts --password", "accounts extra", "accounts --data a --data b"}) {
+       {"accounts --data", "accounts --password", "accounts --password-file", "accounts extra",
+        "accounts --data a --data b", "accounts --password a --password-file b"}) {
     const TRun run = Run(args);
     EXPECT_EQ(run.Status, 2) << args;
     EXPECT_NE(run.Err.find("usage: tallyfold-cli accounts"), std::string::npos) << run.Err;

@@ -41,7 +41,7 @@ struct ImportCommandTest : ::testing::Test {
   TRun Run(const std::string& args) {
     const std::string out = (dir / "stdout").string(), err = (dir / "stderr").string();
     const std::string command = "HOME='" + dir.string() + "' " + TALLYFOLD_CLI + " " + args +
-                                " >'" + out + "' 2>'" + err + "'";
+                                " </dev/null >'" + out + "' 2>'" + err + "'";
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadWholeFile(out), ReadWholeFile(err)};
   }

@@ -91,7 +91,7 @@ struct ReportCommandsTest : ::testing::Test {
 
   TRun Run(const std::string& args) {
     const std::string out = Path("stdout"), err = Path("stderr");
-    const std::string command = std::string(TALLYFOLD_CLI) + " " + args + " >" + out + " 2>" + err;
+    const std::string command = std::string(TALLYFOLD_CLI) + " " + args + " </dev/null >" + out + " 2>" + err;
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadWholeFile(out), ReadWholeFile(err)};
   }
@@ -152,7 +152,7 @@ TEST_F(ReportCommandsTest, ProtectedFileOpensOnlyWithItsPassword) {
   const std::string out = Path("march.csv");
   const std::string args = "budget " + DataArg() + "--month 'Mar 2024' '" + out + "'";
   const TRun refused = Run(args);
-  EXPECT_EQ(refused.Status, 1);
+  EXPECT_EQ(refused.Status, 2);
   EXPECT_NE(refused.Err.find("--password"), std::string::npos) << refused.Err;
   EXPECT_FALSE(fs::exists(out));
   const TRun opened = Run(args + " --password secret");
