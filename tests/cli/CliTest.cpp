@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <sstream>
 
 #include "StoreFixtures.h"
 #include "store/DataFile.h"
@@ -23,8 +25,9 @@ struct TRun {
 struct CliTest : ::testing::Test {
   fs::path dir;
   void SetUp() override {
-    dir = fs::temp_directory_path() / ("tallyfold-cli-" + std::to_string(::getpid()) + "-" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir = fs::temp_directory_path() /
+          ("tallyfold-cli-" + std::to_string(::getpid()) + "-" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir);
     fs::create_directories(dir);
   }
@@ -33,18 +36,31 @@ struct CliTest : ::testing::Test {
 
   TRun Run(const std::string& args) {
     const std::string out = Path("stdout"), err = Path("stderr");
-    const std::string command = std::string(TALLYFOLD_CLI) + " " + args + " </dev/null >" + out + " 2>" + err;
+    const std::string command =
+        std::string(TALLYFOLD_CLI) + " " + args + " </dev/null >" + out + " 2>" + err;
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadWholeFile(out), ReadWholeFile(err)};
   }
   std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 };
 
-TEST_F(CliTest, HelpListsEveryCommand) {
+TEST_F(CliTest, HelpListsEveryCommandInOneColumnLayout) {
   const TRun run = Run("--help");
   EXPECT_EQ(run.Status, 0);
-  for (const char* command : {"dump FILE", "resave IN OUT", "--help"})
-    EXPECT_NE(run.Out.find(command), std::string::npos) << command;
+  // Each command's line: two blanks, the usage, the summary from column 40.
+  std::map<std::string, std::string> lines;
+  std::istringstream text(run.Out);
+  for (std::string line; std::getline(text, line);) {
+    if (line.rfind("  ", 0) != 0) continue;
+    lines[line.substr(2, line.find(' ', 2) - 2)] = line;
+    EXPECT_GT(line.size(), 40u) << line;
+    EXPECT_EQ(line.find_first_not_of(' ', line.find("  ", 2)), 40u) << line;
+  }
+  for (const char* command :
+       {"accounts", "backup", "budget", "categories", "dump", "import", "invest", "loan", "parse",
+        "recognise", "report", "resave", "transactions", "--help"})
+    EXPECT_EQ(lines.count(command), 1u) << command;
+  EXPECT_NE(run.Out.find("--password-file FILE"), std::string::npos);
   EXPECT_EQ(Run("frobnicate").Status, 2);
 }
 
@@ -55,15 +71,18 @@ TEST_F(CliTest, DumpPrintsTheTreeInStoredOrder) {
   const TRun run = Run("dump " + Quoted(Path("data.tfold")));
   ASSERT_EQ(run.Status, 0) << run.Err;
   const std::string& json = run.Out;
-  EXPECT_EQ(json.rfind("{\"name\":\"Account\",\"kind\":\"list\",\"deleted\":false,\"modified\":false,"
-                       "\"template\":\"AccountName ( AccountType )\",\"fields\":[[\"AccountID\",\"string\",\"\"],",
-                       0),
-            0u)
+  EXPECT_EQ(
+      json.rfind("{\"name\":\"Account\",\"kind\":\"list\",\"deleted\":false,\"modified\":false,"
+                 "\"template\":\"AccountName ( AccountType "
+                 ")\",\"fields\":[[\"AccountID\",\"string\",\"\"],",
+                 0),
+      0u)
       << json.substr(0, 200);
   EXPECT_NE(json.find("[\"Password\",\"string\",\"secret\"]"), std::string::npos);
   EXPECT_NE(json.find("[\"Amount\",\"money\",\"-12.34\"]"), std::string::npos);
   EXPECT_NE(json.find("[\"AccountName\",\"string\",\"Caf\xC3\xA9 card\"]"), std::string::npos);
-  EXPECT_NE(json.find("[\"Categories\",\"string\",\"Food,\\\"Home - rent\\\"\"]"), std::string::npos);
+  EXPECT_NE(json.find("[\"Categories\",\"string\",\"Food,\\\"Home - rent\\\"\"]"),
+            std::string::npos);
   EXPECT_NE(json.find("\"kind\":\"single\",\"deleted\":true"), std::string::npos);
   EXPECT_LT(json.find("\"Transactions\""), json.find("\"Budget\""));
 }
@@ -92,7 +111,8 @@ TEST_F(CliTest, ResaveMovesAnExtraColumnAfterTheDefinedOnes) {
   EXPECT_EQ(row->FieldAt(11)->FieldName(), "Memo");
   EXPECT_EQ(row->FieldAt(11)->AsString(), "note 1");
   // Resaving our own output changes nothing.
-  ASSERT_EQ(Run("resave " + Quoted(Path("out.tfold")) + " " + Quoted(Path("again.tfold"))).Status, 0);
+  ASSERT_EQ(Run("resave " + Quoted(Path("out.tfold")) + " " + Quoted(Path("again.tfold"))).Status,
+            0);
   EXPECT_TRUE(SameBytes(ReadWholeFile(Path("again.tfold")), ReadWholeFile(Path("out.tfold"))));
 }
 
@@ -108,7 +128,8 @@ TEST_F(CliTest, UnreadableFilesFailWithAMessageAndWriteNothing) {
     EXPECT_EQ(dump.Status, 1) << name;
     EXPECT_TRUE(dump.Out.empty()) << name;
     EXPECT_NE(dump.Err.find(Path(name)), std::string::npos) << dump.Err;
-    const TRun resave = Run(std::string("resave ") + Quoted(Path(name)) + " " + Quoted(Path("out.tfold")));
+    const TRun resave =
+        Run(std::string("resave ") + Quoted(Path(name)) + " " + Quoted(Path("out.tfold")));
     EXPECT_EQ(resave.Status, 1) << name;
     EXPECT_FALSE(fs::exists(Path("out.tfold"))) << name;
   }
