@@ -1,6 +1,5 @@
 // import and backup: the statement import and the backup as the window runs
 // them, so both can be scripted and checked without a display.
-#include <exception>
 #include <iostream>
 #include <memory>
 
