@@ -39,7 +39,8 @@ struct CliDataTest : ::testing::Test {
   TRun Run(const std::string& args) {
     const std::string out = Path("stdout"), err = Path("stderr");
     const std::string command = "HOME='" + dir.string() + "' XDG_CONFIG_HOME='" + Path("config") +
-                                "' " + TALLYFOLD_CLI + " " + args + " </dev/null >" + out + " 2>" + err;
+                                "' " + TALLYFOLD_CLI + " " + args + " </dev/null >" + out + " 2>" +
+                                err;
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadWholeFile(out), ReadWholeFile(err)};
   }

@@ -24,8 +24,9 @@ struct TRun {
 struct ImportCommandTest : ::testing::Test {
   fs::path dir;
   void SetUp() override {
-    dir = fs::temp_directory_path() / ("tallyfold-import-" + std::to_string(::getpid()) + "-" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir = fs::temp_directory_path() /
+          ("tallyfold-import-" + std::to_string(::getpid()) + "-" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir);
     fs::create_directories(dir);
     TAccount root;
@@ -51,8 +52,8 @@ struct ImportCommandTest : ::testing::Test {
 };
 
 TEST_F(ImportCommandTest, ImportsOnceAndSkipsTheSameStatementTheSecondTime) {
-  const std::string args = "import --data '" + Data() + "' --format 5 --account Cheque " +
-                           Fixture("ofx_one_line.ofx");
+  const std::string args =
+      "import --data '" + Data() + "' --format 5 --account Cheque " + Fixture("ofx_one_line.ofx");
   const TRun first = Run(args);
   ASSERT_EQ(first.Status, 0) << first.Err;
   EXPECT_NE(first.Out.find("Imported 3 of 3 rows into \"Cheque\""), std::string::npos) << first.Out;
@@ -78,14 +79,21 @@ TEST_F(ImportCommandTest, OwnLayoutKeepsQuotedCommas) {
   const TTransactions* table = back.AccountAt(0)->TransactionsTable();
   std::vector<std::string> descriptions;
   for (int i = 0; i < table->RowCount(); ++i)
-    descriptions.push_back(table->TransactionAt(i)->FieldAt(TTransactions::fDescription)->AsString());
-  EXPECT_NE(std::find(descriptions.begin(), descriptions.end(), "Smith, J refund"), descriptions.end());
-  EXPECT_NE(std::find(descriptions.begin(), descriptions.end(), "Say \"hi\" there"), descriptions.end());
+    descriptions.push_back(
+        table->TransactionAt(i)->FieldAt(TTransactions::fDescription)->AsString());
+  EXPECT_NE(std::find(descriptions.begin(), descriptions.end(), "Smith, J refund"),
+            descriptions.end());
+  EXPECT_NE(std::find(descriptions.begin(), descriptions.end(), "Say \"hi\" there"),
+            descriptions.end());
 }
 
 TEST_F(ImportCommandTest, MistakesAreRefusedAndNothingIsWritten) {
   const std::string before = ReadWholeFile(Data());
-  struct Case { std::string args; int status; const char* message; };
+  struct Case {
+    std::string args;
+    int status;
+    const char* message;
+  };
   const Case cases[] = {
       {"--format 9 --account Cheque x.ofx", 2, "--format must be a statement format"},
       {"--account Cheque x.ofx", 2, "--format is missing"},
@@ -109,10 +117,12 @@ TEST_F(ImportCommandTest, BackupWritesACopyOrOneStatementPerAccount) {
   back.LoadFromFile((dir / "saved.tfold").string(), true);
   EXPECT_EQ(back.AccountAt(0)->FieldAt(TAccount::fAccountName)->AsString(), "Cheque");
   fs::create_directories(dir / "ofx");
-  const TRun ofx = Run("backup --data '" + Data() + "' '" + (dir / "ofx" / "All Accounts Here.ofx").string() + "'");
+  const TRun ofx = Run("backup --data '" + Data() + "' '" +
+                       (dir / "ofx" / "All Accounts Here.ofx").string() + "'");
   ASSERT_EQ(ofx.Status, 0) << ofx.Err;
   int files = 0;
-  for (const auto& entry : fs::directory_iterator(dir / "ofx")) files += entry.path().extension() == ".ofx";
+  for (const auto& entry : fs::directory_iterator(dir / "ofx"))
+    files += entry.path().extension() == ".ofx";
   EXPECT_EQ(files, 1) << ofx.Out;
 }
 

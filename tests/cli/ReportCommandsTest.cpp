@@ -91,7 +91,8 @@ struct ReportCommandsTest : ::testing::Test {
 
   TRun Run(const std::string& args) {
     const std::string out = Path("stdout"), err = Path("stderr");
-    const std::string command = std::string(TALLYFOLD_CLI) + " " + args + " </dev/null >" + out + " 2>" + err;
+    const std::string command =
+        std::string(TALLYFOLD_CLI) + " " + args + " </dev/null >" + out + " 2>" + err;
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadWholeFile(out), ReadWholeFile(err)};
   }
