@@ -10,6 +10,11 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
@@ -35,9 +40,13 @@
 #include "gui/workspace/FrmCatergorySelection.h"
 #include "gui/workspace/FrmImportSettingsEdit.h"
 #include "gui/workspace/FrmImportSettingsListEdit.h"
+#include "gui/workspace/FrmStatementImport.h"
+#include "gui/workspace/FrmTransactionViewer.h"
 #include "gui/workspace/FrmTransactionsEdit.h"
 #include "gui/workspace/RowEditors.h"
+#include "gui/workspace/TransactionMenus.h"
 #include "gui/workspace/WorkspaceDialogs.h"
+#include "import/StatementFormats.h"
 #include "model/Account.h"
 #include "model/ImportSettings.h"
 #include "model/Transactions.h"
@@ -211,6 +220,81 @@ std::unique_ptr<QWidget> MainWindow() {
   return window;
 }
 
+void Settle(int milliseconds);
+
+// A picture as a widget, for shots composed of several windows.
+std::unique_ptr<QWidget> Picture(const QPixmap& pixmap) {
+  auto label = std::make_unique<QLabel>();
+  label->setPixmap(pixmap);
+  label->setFixedSize(pixmap.size());
+  return label;
+}
+
+// The main window with popup menus painted over it where they opened: a
+// grab of the window alone leaves its popups out. `open` opens the menus
+// and returns them, outermost first.
+std::unique_ptr<QWidget> WindowWithMenus(
+    const std::function<std::vector<QMenu*>(TfrmTransactionViewer&)>& open) {
+  std::unique_ptr<QWidget> window = MainWindow();
+  window->show();
+  Settle(300);
+  auto* viewer = window->findChild<TfrmTransactionViewer*>();
+  std::vector<QMenu*> menus = open(*viewer);
+  Settle(300);
+  QPixmap picture = window->grab();
+  QPainter painter(&picture);
+  for (QMenu* menu : menus)
+    if (menu->isVisible()) painter.drawPixmap(window->mapFromGlobal(menu->pos()), menu->grab());
+  painter.end();
+  for (auto it = menus.rbegin(); it != menus.rend(); ++it) (*it)->hide();
+  return Picture(picture);
+}
+
+QPoint CellCentre(QTableView& grid, int row, int column) {
+  return grid.viewport()->mapToGlobal(grid.visualRect(grid.model()->index(row, column)).center());
+}
+
+std::vector<QMenu*> OpenTransactionMenu(TfrmTransactionViewer& viewer) {
+  viewer.grdMain->setCurrentIndex(viewer.grdMain->model()->index(3, 0));
+  viewer.mnuCopyTransactionClick();
+  QMenu* menu = viewer.Menus->PopupMenuTransactions;
+  menu->popup(CellCentre(*viewer.grdMain, 3, 2));
+  Settle(100);
+  menu->setActiveAction(viewer.Menus->menuitemAssignto->menuAction());
+  Settle(200);
+  QMenu* assign = viewer.Menus->menuitemAssignto;
+  std::vector<QMenu*> menus = {menu, assign};
+  for (QAction* action : assign->actions()) {
+    if (action->menu() != nullptr && action->text() == QStringLiteral("Food")) {
+      assign->setActiveAction(action);
+      Settle(200);
+      menus.push_back(action->menu());
+      break;
+    }
+  }
+  return menus;
+}
+
+// The import dialog as it asks for the account of a 25-row statement.
+std::unique_ptr<QWidget> ImportDialog() {
+  std::unique_ptr<TCSVParser> parser = CreateStatementParser(7);
+  for (int i = 0; i < 25; ++i)
+    parser->ParseLine("\"0" + std::to_string(1 + i % 9) + " Apr 2025\",\"\",\"POS PURCHASE " +
+                          std::to_string(i) + "\",\"\",\"\",\"-12.50\",\"0\"",
+                      parser->Lines.emplace_back());
+  TWorkspaceDialogs dialogs = DesktopDialogs();
+  QPixmap picture;
+  dialogs.Exec = [&picture](QDialog& dialog) {
+    dialog.show();
+    Settle(150);
+    picture = dialog.grab();
+    return int(QDialog::Rejected);
+  };
+  TfrmStatementImport dialog(dialogs);
+  dialog.ImportLines(*parser, Global().Accounts, &Account(0));
+  return Picture(picture);
+}
+
 // --- the shots
 
 struct TShot {
@@ -224,6 +308,31 @@ const std::vector<TShot>& Shots() {
   static const std::vector<TShot> shots = {
       {"main-transactions", TDataSet::Sample, MainWindow},
       {"main-empty-help", TDataSet::Empty, MainWindow, 900},
+      {"transaction-menu", TDataSet::Sample, [] { return WindowWithMenus(OpenTransactionMenu); }},
+      {"remove-duplicates-menu", TDataSet::Sample,
+       [] {
+         return WindowWithMenus([](TfrmTransactionViewer& viewer) {
+           QWidget& button = *viewer.btnRemoveDuups;
+           viewer.Menus->popmRemoveDuups->popup(button.mapToGlobal(QPoint(20, 10)));
+           return std::vector<QMenu*>{viewer.Menus->popmRemoveDuups};
+         });
+       }},
+      {"accounts-menu", TDataSet::Sample,
+       [] {
+         return WindowWithMenus([](TfrmTransactionViewer& viewer) {
+           viewer.Menus->PopupMenuAccounts->popup(CellCentre(*viewer.grdAccounts, 1, 0));
+           return std::vector<QMenu*>{viewer.Menus->PopupMenuAccounts};
+         });
+       }},
+      {"activity-strip", TDataSet::Sample,
+       [] {
+         std::unique_ptr<QWidget> window = MainWindow();
+         window->show();
+         Settle(300);
+         auto* viewer = window->findChild<TfrmTransactionViewer*>();
+         return Picture(viewer->pnlBottom->grab());
+       }},
+      {"import-dialog", TDataSet::Sample, ImportDialog},
       {"transaction-editor", TDataSet::Sample,
        [] {
          return std::make_unique<TfrmTransactionsEdit>(Global(), Transaction(0, 3),
