@@ -96,8 +96,8 @@ class TGlobal {
   // --- month index
   void BuildMonthIndex(bool onlyIfEmpty) { MonthIndex.Build(Accounts, onlyIfEmpty); }
   void ClearMonthIndex() { MonthIndex.Clear(); }
-  std::pair<int, int> FindMonthRange(const std::string& accountId, TDateTime start,
-                                     TDateTime end) const {
+  std::pair<int, int> FindMonthRange(const std::string& accountId, TDateTime start, TDateTime end) {
+    BuildMonthIndex(true);
     return MonthIndex.FindMonthRange(accountId, start, end);
   }
 

@@ -2,6 +2,7 @@
 
 #include "model/Account.h"
 #include "model/Transactions.h"
+#include "store/StoreChanges.h"
 
 namespace tf {
 namespace {
@@ -21,6 +22,11 @@ int MonthKeyOf(TDateTime date) {
 void TMonthIndex::Clear() {
   Items_.clear();
   ByAccount_.clear();
+  Built_ = false;
+}
+
+bool TMonthIndex::Stale() const {
+  return !Built_ || BuiltAt_ != StoreChangeCount();
 }
 
 void TMonthIndex::Append(const TIndexItem& item) {
@@ -34,8 +40,10 @@ void TMonthIndex::Append(const TIndexItem& item) {
 // Deleted accounts and rows are indexed like any other: the index gives row
 // positions, and the sums skip deleted rows themselves.
 void TMonthIndex::Build(const TAccount& root, bool onlyIfEmpty) {
-  if (onlyIfEmpty && !Empty()) return;
+  if (onlyIfEmpty && !Stale()) return;
   Clear();
+  Built_ = true;
+  BuiltAt_ = StoreChangeCount();
   for (int a = 0; a < root.RowCount(); ++a) {
     const TAccount* account = root.AccountAt(a);
     const TTransactions* table = account ? account->TransactionsTable() : nullptr;

@@ -1,7 +1,10 @@
 // The month index: for every account, which rows of its transaction table
 // fall in which calendar month, so that monthly sums visit only those rows.
+// It remembers the store's change count it was built at: once rows have been
+// added, removed, moved or sorted anywhere, it is stale and rebuilt on use.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -24,10 +27,12 @@ struct TIndexItem {
 
 class TMonthIndex {
  public:
-  // With onlyIfEmpty set, an index that has entries is kept as it is.
+  // With onlyIfEmpty set, an index that is built and not stale is kept.
   void Build(const TAccount& root, bool onlyIfEmpty);
   void Clear();
   bool Empty() const { return Items_.empty(); }
+  // Never built, cleared, or built before the rows last changed.
+  bool Stale() const;
   // (First, Last) transaction indexes of the months from start to end; an end
   // of 0 means the end of the start's month. (0, 0) for an unknown account.
   std::pair<int, int> FindMonthRange(const std::string& accountId, TDateTime start,
@@ -44,6 +49,8 @@ class TMonthIndex {
 
   std::vector<TIndexItem> Items_;
   std::unordered_map<std::string, TAccountItems> ByAccount_;
+  bool Built_ = false;
+  std::uint64_t BuiltAt_ = 0;
 };
 
 }  // namespace tf

@@ -249,14 +249,14 @@ bool TTransactions::PassesRowTest(int year, int month, int day, int type) const 
   return !Deleted && GetTransactionType() == type && DateMatches(*this, year, month, day);
 }
 
-// With a year and a month, only that month's rows through the month index; a
-// cleared index is rebuilt first. An index whose range runs past the table is
-// out of date: nothing is visited rather than the wrong rows.
+// With a year and a month, only that month's rows through the month index,
+// rebuilt first when rows have changed since it was built. A range that still
+// runs past the table visits nothing rather than the wrong rows.
 std::pair<int, int> TTransactions::RowsToVisit(int year, int month) const {
   const int count = RowCount();
   if (year == 0 || month == 0) return {0, count - 1};
   TGlobal& global = Global();
-  if (global.MonthIndex.Empty()) global.BuildMonthIndex(true);
+  global.BuildMonthIndex(true);
   const std::string* id = OwnerAccountIdText();
   const auto range =
       global.MonthIndex.FindMonthRange(id ? *id : std::string(), EncodeDate(year, month, 1), 0);

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "store/StoreChanges.h"
+
 namespace tf {
 
 class EListError : public std::out_of_range {
@@ -42,16 +44,22 @@ class TBoneBaseList : public TBoneBase {
   void Move(int from, int to) {
     CheckIndex(from);
     CheckIndex(to);
+    NoteStoreChange();
     auto item = std::move(Items_[static_cast<std::size_t>(from)]);
     Items_.erase(Items_.begin() + from);
     Items_.insert(Items_.begin() + to, std::move(item));
   }
   T* Add(std::unique_ptr<T> item) {
+    NoteStoreChange();
     Items_.push_back(std::move(item));
     return Items_.back().get();
   }
-  void Clear() { Items_.clear(); }
+  void Clear() {
+    NoteStoreChange();
+    Items_.clear();
+  }
   int Remove(const T* item) {
+    NoteStoreChange();
     for (std::size_t i = 0; i < Items_.size(); ++i) {
       if (Items_[i].get() == item) {
         Items_.erase(Items_.begin() + static_cast<std::ptrdiff_t>(i));
@@ -62,11 +70,16 @@ class TBoneBaseList : public TBoneBase {
   }
   void Delete(int index) {
     CheckIndex(index);
+    NoteStoreChange();
     Items_.erase(Items_.begin() + index);
   }
   void Reserve(std::size_t count) { Items_.reserve(count); }
 
-  std::vector<std::unique_ptr<T>>& Items() { return Items_; }
+  // Whoever takes the items to change them (a sort) changes the positions.
+  std::vector<std::unique_ptr<T>>& Items() {
+    NoteStoreChange();
+    return Items_;
+  }
   const std::vector<std::unique_ptr<T>>& Items() const { return Items_; }
 
  private:

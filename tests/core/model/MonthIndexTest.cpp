@@ -62,14 +62,28 @@ TEST_F(MonthIndexTest, FindMonthRange) {
         << c.Account << " " << FormatDayMonthYear(c.Start);
 }
 
-TEST_F(MonthIndexTest, OnlyIfEmptyKeepsAnIndexThatHasEntries) {
+// A kept index must never outlive a change of row positions: adding,
+// deleting or sorting rows makes it stale, and the next build redoes it.
+TEST_F(MonthIndexTest, KeptUntilRowsChange) {
+  EXPECT_FALSE(index_.Stale());
+  Root().AccountAt(0)->TransactionsTable()->TransactionAt(0)->FieldAt(0)->SetValue(
+      TVariant::String("x"));
+  EXPECT_FALSE(index_.Stale()) << "a field change leaves positions as they are";
   AddTransaction(*Root().AccountAt(0), {"01 Apr 2024"});
+  EXPECT_TRUE(index_.Stale());
+  index_.Build(Root(), true);
+  EXPECT_FALSE(index_.Stale());
+  EXPECT_EQ(index_.Items().size(), 4u);
+  Root().AccountAt(0)->TransactionsTable()->SortTransactions();
+  EXPECT_TRUE(index_.Stale());
+  index_.Build(Root(), true);
+  Root().AccountAt(0)->TransactionsTable()->Rows().Delete(3);
+  EXPECT_TRUE(index_.Stale());
   index_.Build(Root(), true);
   EXPECT_EQ(index_.Items().size(), 3u);
-  index_.Build(Root(), false);
-  EXPECT_EQ(index_.Items().size(), 4u);
   index_.Clear();
   EXPECT_TRUE(index_.Empty());
+  EXPECT_TRUE(index_.Stale());
   EXPECT_EQ(index_.FindMonthRange("{A}", EncodeDate(2024, 2, 1), 0), std::make_pair(0, 0));
 }
 
