@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -26,6 +27,7 @@
 
 #include "app/Global.h"
 #include "app/MemoryPreferenceStore.h"
+#include "budgets/BudgetMonth.h"
 #include "gui/app/Application.h"
 #include "gui/app/ErrorReporter.h"
 #include "gui/app/FormLook.h"
@@ -35,6 +37,7 @@
 #include "gui/app/FrmPasswordPrompt.h"
 #include "gui/app/FrmSettings.h"
 #include "gui/app/MainPages.h"
+#include "gui/budgets/FrmBudgetViewer.h"
 #include "gui/workspace/FrmAccountEdit.h"
 #include "gui/workspace/FrmCategoryManagement.h"
 #include "gui/workspace/FrmCatergorySelection.h"
@@ -48,6 +51,7 @@
 #include "gui/workspace/WorkspaceDialogs.h"
 #include "import/StatementFormats.h"
 #include "model/Account.h"
+#include "model/Budget.h"
 #include "model/ImportSettings.h"
 #include "model/Transactions.h"
 #include "store/DateTime.h"
@@ -295,6 +299,97 @@ std::unique_ptr<QWidget> ImportDialog() {
   return Picture(picture);
 }
 
+// --- the budget page
+
+struct TBudgetSample {
+  const char* Category;
+  double Budgeted;
+  bool Income;
+};
+
+// What March 2025 was planned at: some lines over, some under.
+const TBudgetSample kBudgetMonth[] = {
+    {"Income - paycheck", 32000.00, true},    {"Income - interest", 10.00, true},
+    {"Food - groceries", 3500.00, false},     {"Food - dining out", 400.00, false},
+    {"Home - rent", 9800.00, false},          {"Personal - medical", 2500.00, false},
+    {"Transportation - gas", 1500.00, false}, {"Utilities - cell phone", 599.00, false},
+    {"Utilities - electric", 900.00, false},  {"Other - miscellaneous", 2000.00, false},
+    {"Other - bank charges", 115.00, false},  {"Entertainment - movies", 199.00, false},
+    {"Transportation - taxi", 150.00, false},
+};
+
+// The lines of March 2025 in memory only (the sample file stays as it is):
+// one per category used that month, then the planned amounts.
+void FillBudgetMonth() {
+  TBudgetMonth month(Global(), 2025, 3);
+  month.Refresh();
+  month.Synchronise();
+  for (const TBudgetSample& sample : kBudgetMonth) {
+    TBudget* line = Global().Accounts.BudgetTable()->FindBudget(2025, 3, sample.Category);
+    if (line == nullptr) continue;
+    line->FieldAt(TBudget::fMax)
+        ->SetValue(TVariant::Currency(TCurrency::FromDouble(sample.Budgeted)));
+    line->FieldAt(TBudget::fIncome)->SetValue(TVariant::Bool(sample.Income));
+  }
+}
+
+// The main window on its "Budgets" tab at a month, with or without the
+// March budget.
+std::unique_ptr<QWidget> BudgetWindow(TDateTime month, bool withBudget) {
+  std::unique_ptr<QWidget> window = MainWindow();
+  if (withBudget) FillBudgetMonth();
+  window->findChild<QTabBar*>()->setCurrentIndex(1);
+  window->findChild<TfrmBudgetViewer*>()->ShowMonth(month);
+  return window;
+}
+
+QTableView& BudgetGrid(TfrmBudgetViewer& page) {
+  return *page.findChild<QTableView*>(QStringLiteral("grdMain"));
+}
+
+// The budget window with popup menus painted over it, as WindowWithMenus.
+std::unique_ptr<QWidget> BudgetWindowWithMenus(
+    const std::function<std::vector<QMenu*>(TfrmBudgetViewer&)>& open) {
+  std::unique_ptr<QWidget> window = BudgetWindow(EncodeDate(2025, 3, 1), true);
+  window->show();
+  Settle(300);
+  std::vector<QMenu*> menus = open(*window->findChild<TfrmBudgetViewer*>());
+  Settle(300);
+  QPixmap picture = window->grab();
+  QPainter painter(&picture);
+  for (QMenu* menu : menus)
+    if (menu->isVisible()) painter.drawPixmap(window->mapFromGlobal(menu->pos()), menu->grab());
+  painter.end();
+  for (auto it = menus.rbegin(); it != menus.rend(); ++it) (*it)->hide();
+  return Picture(picture);
+}
+
+std::vector<QMenu*> OpenCreateBudgetMenu(TfrmBudgetViewer& page) {
+  auto* button = page.findChild<QPushButton*>(QStringLiteral("btnCreateBudget"));
+  auto* menu = page.findChild<QMenu*>(QStringLiteral("PopupMenuCreateBudget"));
+  menu->popup(button->mapToGlobal(QPoint(button->width() / 2, button->height() / 2)));
+  Settle(100);
+  auto* copyFrom = page.findChild<QMenu*>(QStringLiteral("mnuItemCopyfrom"));
+  menu->setActiveAction(copyFrom->menuAction());
+  Settle(200);
+  std::vector<QMenu*> menus = {menu, copyFrom};
+  QAction* year = copyFrom->actions().isEmpty() ? nullptr : copyFrom->actions().first();
+  if (year != nullptr && year->menu() != nullptr) {
+    copyFrom->setActiveAction(year);
+    Settle(200);
+    menus.push_back(year->menu());
+  }
+  return menus;
+}
+
+std::vector<QMenu*> OpenBudgetGridMenu(TfrmBudgetViewer& page) {
+  QTableView& grid = BudgetGrid(page);
+  page.SelectCell(5, 3);
+  auto* menu = page.findChild<QMenu*>(QStringLiteral("popmGridPopup"));
+  page.PopupGridMenu(CellCentre(grid, 5, 1));
+  return {menu};
+}
+
 // --- the shots
 
 struct TShot {
@@ -362,6 +457,19 @@ const std::vector<TShot>& Shots() {
        [] { return std::make_unique<TfrmPasswordPrompt>(QStringLiteral("secret")); }},
       {"date-picker", TDataSet::Sample,
        [] { return std::make_unique<TfrmDatePicker>(EncodeDate(2025, 3, 14)); }},
+      {"budgets-page", TDataSet::Sample,
+       [] {
+         std::unique_ptr<QWidget> window = BudgetWindow(EncodeDate(2025, 3, 1), true);
+         auto* page = window->findChild<TfrmBudgetViewer*>();
+         page->SelectCell(6, 3);
+         return window;
+       }},
+      {"budgets-empty-month", TDataSet::Sample,
+       [] { return BudgetWindow(EncodeDate(2025, 4, 1), false); }},
+      {"budget-create-menu", TDataSet::Sample,
+       [] { return BudgetWindowWithMenus(OpenCreateBudgetMenu); }},
+      {"budget-grid-menu", TDataSet::Sample,
+       [] { return BudgetWindowWithMenus(OpenBudgetGridMenu); }},
       {"error-window", TDataSet::Sample,
        [] {
          auto window = std::make_unique<TfrmErrorWindow>(TfrmErrorWindow::TMailSender{});

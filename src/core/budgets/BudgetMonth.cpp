@@ -11,18 +11,6 @@
 namespace tf {
 namespace {
 
-TBudget& BudgetTable() {
-  TBudget* table = Global().Accounts.BudgetTable();
-  if (table == nullptr) throw std::logic_error("The data has no budget table.");
-  return *table;
-}
-
-// The month's signed sum of the income and expense transactions whose
-// category is exactly `category`, to the ten-thousandth.
-TCurrency MonthSum(int year, int month, const std::string& category) {
-  return TCurrency::FromDouble(Global().Accounts.SumCategory(year, month, 0, category, false));
-}
-
 void SetMoney(TBudget& line, int field, TCurrency value) {
   line.FieldAt(field)->SetValue(TVariant::Currency(value));
 }
@@ -36,11 +24,38 @@ TBudgetMonthRow SectionRow(const char* caption) {
 
 }  // namespace
 
-TBudgetMonth::TBudgetMonth(int year, int month) : Year_(year), Month_(month) {
+std::vector<TBudgetSourceYear> CopySourceYears(TDateTime today) {
+  int year = 0, month = 0, day = 0;
+  DecodeDate(today, year, month, day);
+  std::vector<TBudgetSourceYear> years;
+  for (int y = year - 2; y <= year; ++y) {
+    TBudgetSourceYear& source = years.emplace_back();
+    source.Year = y;
+    for (int m = 1; m <= 12; ++m) source.Months.push_back(EncodeDate(y, m, 1));
+  }
+  return years;
+}
+
+TBudgetMonth::TBudgetMonth(TGlobal& global, int year, int month)
+    : Global_(global), Year_(year), Month_(month) {
   if (month < 1 || month > 12) {
     throw std::invalid_argument("A budget month must be a month from 1 to 12, not " +
                                 std::to_string(month) + ".");
   }
+}
+
+TBudgetMonth::TBudgetMonth(int year, int month) : TBudgetMonth(Global(), year, month) {}
+
+TBudget& TBudgetMonth::BudgetTable() const {
+  TBudget* table = Global_.Accounts.BudgetTable();
+  if (table == nullptr) throw std::logic_error("The data has no budget table.");
+  return *table;
+}
+
+// The month's signed sum of the income and expense transactions whose
+// category is exactly `category`, to the ten-thousandth.
+TCurrency TBudgetMonth::MonthSum(const std::string& category) const {
+  return TCurrency::FromDouble(Global_.Accounts.SumCategory(Year_, Month_, 0, category, false));
 }
 
 std::string TBudgetMonth::MonthText() const {
@@ -48,7 +63,7 @@ std::string TBudgetMonth::MonthText() const {
 }
 
 void TBudgetMonth::Refresh() {
-  Global().BuildMonthIndex(true);
+  Global_.BuildMonthIndex(true);
   TBudget& table = BudgetTable();
   table.SortBudgets();
   Rows_.clear();
@@ -73,8 +88,7 @@ void TBudgetMonth::Refresh() {
 }
 
 void TBudgetMonth::AppendLine(TBudget& line) {
-  SetMoney(line, TBudget::fActual,
-           MonthSum(Year_, Month_, line.FieldAt(TBudget::fCategoryName)->AsString()));
+  SetMoney(line, TBudget::fActual, MonthSum(line.FieldAt(TBudget::fCategoryName)->AsString()));
   TBudgetMonthRow row;
   row.Kind = TBudgetRowKind::Line;
   row.Line = &line;
@@ -108,7 +122,13 @@ TBudget* TBudgetMonth::LineAt(std::size_t row) const {
 void TBudgetMonth::SetBudgeted(std::size_t row, const std::string& text) {
   TBudget* line = LineAt(row);
   if (line == nullptr) return;
-  SetMoney(*line, TBudget::fMax, ParseAmountCurrency(text, TCurrency{}));
+  SetBudgeted(row, ParseAmountCurrency(text, TCurrency{}));
+}
+
+void TBudgetMonth::SetBudgeted(std::size_t row, TCurrency amount) {
+  TBudget* line = LineAt(row);
+  if (line == nullptr) return;
+  SetMoney(*line, TBudget::fMax, amount);
   ReadLine(Rows_[row]);
 }
 
@@ -136,20 +156,23 @@ void TBudgetMonth::ChangeType(std::size_t row) {
 }
 
 int TBudgetMonth::CreateBudget(TDateTime sourceMonth) {
-  for (TBudget* line : Lines()) line->Deleted = true;
-  Global().BuildMonthIndex(true);
+  // The old lines stay live while the new ones are made: the source may be
+  // this very month, and the first live line of a category is the old one.
+  const std::vector<TBudget*> old = Lines();
+  Global_.BuildMonthIndex(true);
   const int added = BudgetTable().CreateMonth(EncodeDate(Year_, Month_, 1), sourceMonth);
+  for (TBudget* line : old) line->Deleted = true;
   Refresh();
   return added;
 }
 
 TBudgetSyncResult TBudgetMonth::Synchronise() {
   TBudgetSyncResult result;
-  Global().BuildMonthIndex(true);
+  Global_.BuildMonthIndex(true);
   TBudget& table = BudgetTable();
-  for (const std::string& category : Global().Categories.Entries()) {
+  for (const std::string& category : Global_.Categories.Entries()) {
     if (table.FindBudget(Year_, Month_, category) != nullptr) continue;
-    const TCurrency sum = MonthSum(Year_, Month_, category);
+    const TCurrency sum = MonthSum(category);
     if (sum == TCurrency{}) continue;
     TBudget* line = table.NewBudget();
     line->FieldAt(TBudget::fCategoryName)->SetValue(TVariant::String(category));
@@ -195,7 +218,7 @@ TBudget* TBudgetMonth::AddLine(const std::string& main, const std::string& sub, 
   line->FieldAt(TBudget::fMonth)->SetValue(TVariant::Integer(Month_));
   line->FieldAt(TBudget::fIncome)->SetValue(TVariant::Bool(income));
   Refresh();
-  Global().Accounts.RebuildCategoryList();
+  Global_.Accounts.RebuildCategoryList();
   return line;
 }
 

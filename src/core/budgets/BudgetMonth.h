@@ -14,6 +14,7 @@
 namespace tf {
 
 class TBudget;
+class TGlobal;
 
 enum class TBudgetRowKind { Section, Line, Empty };
 
@@ -34,7 +35,15 @@ struct TBudgetSyncResult {
   int Removed = 0;
 };
 
-// Works on the application context: its accounts, budget table, category
+// The years and months "Copy from..." offers: the calendar years from two
+// before `today`'s to its own, each with the first days of its twelve months.
+struct TBudgetSourceYear {
+  int Year = 0;
+  std::vector<TDateTime> Months;
+};
+std::vector<TBudgetSourceYear> CopySourceYears(TDateTime today);
+
+// Works on an application context: its accounts, budget table, category
 // list and month index.
 class TBudgetMonth {
  public:
@@ -42,6 +51,8 @@ class TBudgetMonth {
                                                      "Difference"};
 
   // Raises std::invalid_argument for a month outside 1..12.
+  TBudgetMonth(TGlobal& global, int year, int month);
+  // On the process's context.
   TBudgetMonth(int year, int month);
 
   int Year() const { return Year_; }
@@ -63,15 +74,18 @@ class TBudgetMonth {
   // The Budgeted cell edited: "Max" := the amount read from the text, 0 when
   // it holds none. Rows other than line rows are left alone.
   void SetBudgeted(std::size_t row, const std::string& text);
+  void SetBudgeted(std::size_t row, TCurrency amount);
   // "Max" := last month's "Actual" of the same category, made positive;
   // false when the row is no line or last month has no such line.
   bool CopyActualFromLastMonth(std::size_t row);
   // Moves a line to the other section, then refreshes.
   void ChangeType(std::size_t row);
 
-  // Create Budget: the listed lines are deleted and one line per category is
-  // made for this month, copied from `sourceMonth`'s lines unless it is 0.
-  // Refreshes; returns the number of lines made.
+  // Create Budget: one line per category is made for this month, copied
+  // from `sourceMonth`'s lines unless it is 0, and the lines listed before
+  // are deleted. The source is read before anything is deleted, so copying
+  // the month onto itself keeps its amounts. Refreshes; returns the number
+  // of lines made.
   int CreateBudget(TDateTime sourceMonth);
   // Adds lines for categories used this month that have none and deletes
   // listed lines with nothing actual and nothing budgeted; refreshes.
@@ -90,7 +104,10 @@ class TBudgetMonth {
   void AppendLine(TBudget& line);
   TBudget* LineAt(std::size_t row) const;
   static void ReadLine(TBudgetMonthRow& row);
+  TBudget& BudgetTable() const;
+  TCurrency MonthSum(const std::string& category) const;
 
+  TGlobal& Global_;
   int Year_, Month_;
   std::vector<TBudgetMonthRow> Rows_;
 };

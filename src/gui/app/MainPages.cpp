@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "gui/budgets/BudgetDialogs.h"
+#include "gui/budgets/FrmBudgetViewer.h"
 #include "gui/workspace/FrmTransactionViewer.h"
 #include "gui/workspace/WorkspaceDialogs.h"
 
@@ -17,7 +19,10 @@ TMainPages DefaultMainPages(TGlobal& global) {
     return TWorkspacePage{new TfrmTransactionViewer(global, DesktopDialogs(), parent), {}};
   };
   pages.Reports = EmptyPage;
-  pages.Budgets = EmptyPage;
+  pages.Budgets = [&global](QWidget* parent) {
+    auto* page = new TfrmBudgetViewer(global, DesktopDialogs(), DesktopBudgetDialogs(), parent);
+    return TWorkspacePage{page, [page] { page->RefreshBudget(); }};
+  };
   pages.Calculators = EmptyPage;
   return pages;
 }

@@ -206,12 +206,34 @@ TEST_F(BudgetMonthTest, CreateBudgetReplacesTheMonthsLines) {
   EXPECT_EQ(Shape(month), "[Income] | Food | Salary | [Expenses] | Rent");
   EXPECT_EQ(month.Rows()[1].Budgeted, Money("400"));
   EXPECT_EQ(month.Rows()[4].Budgeted, Money("800"));
+}
 
-  // From the displayed month itself: its lines are gone before the copy.
-  month.CreateBudget(EncodeDate(2024, 3, 1));
-  for (TBudget* line : month.Lines())
-    EXPECT_EQ(line->FieldAt(TBudget::fMax)->AsCurrency(), TCurrency{});
-  EXPECT_EQ(month.Lines().size(), 3u);
+TEST_F(BudgetMonthTest, CopyingTheDisplayedMonthOntoItselfKeepsItsAmounts) {
+  Global().Categories.SetLinesText("Food\r\nSalary\r\nRent\r\n");
+  TBudget& food = AddBudgetLine("Food", 2024, 3, "450.25", false);
+  TBudget& salary = AddBudgetLine("Salary", 2024, 3, "1000", true);
+  TBudget& dropped = AddBudgetLine("Not a category", 2024, 3, "12", false);
+
+  TBudgetMonth month(2024, 3);
+  month.Refresh();
+  EXPECT_EQ(month.CreateBudget(EncodeDate(2024, 3, 1)), 3);
+  EXPECT_EQ(Shape(month), "[Income] | Salary | [Expenses] | Food | Rent");
+  EXPECT_EQ(month.Rows()[1].Budgeted, Money("1000"));
+  EXPECT_EQ(month.Rows()[3].Budgeted, Money("450.25"));
+  EXPECT_EQ(month.Rows()[4].Budgeted, TCurrency{});
+  // The old lines are replaced by the copies, not kept beside them.
+  for (const TBudget* old : {&food, &salary, &dropped}) EXPECT_TRUE(old->Deleted);
+  EXPECT_EQ(month.Rows()[1].Line->FieldAt(TBudget::fBudgetID)->AsString().size(), 38u);
+}
+
+TEST_F(BudgetMonthTest, CopySourcesAreThreeYearsOfMonths) {
+  const std::vector<TBudgetSourceYear> years = CopySourceYears(EncodeDate(2026, 1, 31));
+  ASSERT_EQ(years.size(), 3u);
+  EXPECT_EQ(years[0].Year, 2024);
+  EXPECT_EQ(years[2].Year, 2026);
+  for (const TBudgetSourceYear& year : years) ASSERT_EQ(year.Months.size(), 12u);
+  EXPECT_EQ(FormatDisplayDate(years[0].Months[0]), "01 Jan 2024");
+  EXPECT_EQ(FormatDisplayDate(years[2].Months[11]), "01 Dec 2026");
 }
 
 TEST_F(BudgetMonthTest, SynchroniseAddsUsedCategoriesAndRemovesEmptyLines) {
