@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "gui/calculators/FrmCalcMain.h"
 #include "gui/workspace/FrmTransactionViewer.h"
 #include "gui/workspace/WorkspaceDialogs.h"
 
@@ -18,7 +19,9 @@ TMainPages DefaultMainPages(TGlobal& global) {
   };
   pages.Reports = EmptyPage;
   pages.Budgets = EmptyPage;
-  pages.Calculators = EmptyPage;
+  pages.Calculators = [&global](QWidget* parent) {
+    return TWorkspacePage{new TfrmCalcMain(global, DesktopCalculatorDialogs(), parent), {}};
+  };
   return pages;
 }
 
