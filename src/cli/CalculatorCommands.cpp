@@ -8,6 +8,7 @@
 #include "CliOptions.h"
 #include "app/Global.h"
 #include "calculators/CalcNumbers.h"
+#include "calculators/CalcResult.h"
 #include "calculators/InvestmentCalculation.h"
 #include "calculators/LoanScheduleDocument.h"
 #include "calculators/RepaymentSchedule.h"
@@ -51,9 +52,6 @@ int Months(const TOptions& options) {
   return months;
 }
 
-constexpr const char* kBeyondAnyNumber =
-    "These figures are beyond any number the calculator can show.";
-
 void RequireFinite(std::initializer_list<double> figures) {
   for (const double figure : figures)
     if (!std::isfinite(figure)) throw ECliValue(kBeyondAnyNumber);
@@ -66,15 +64,12 @@ void PrintFigure(const char* label, double amount, const TCalcNumberFormat& form
 TMortgageRecord LoanSchedule(const TOptions& options) {
   const double amount = PositiveAmount(options, "--amount");
   const double rate = Rate(options);
-  // The annuity has no repayment without interest (it gives 0), and a
-  // schedule of 0 repayments would leave the whole loan to the last month.
-  if (rate == 0) throw ECliValue("\"--rate\" must be above 0: the loan calculator needs interest");
   const int months = Months(options);
   const TDateTime start = DayValue("--start", Required(options, "--start"));
   TMortgageRecord record = BuildRepaymentSchedule(months, kPerYear, amount, rate, start);
   RequireFinite({record.MonthlyPayment, record.TotalRepayment, record.TotalInterest});
-  // The annuity answers 0 when its figure overflows; with interest on a
-  // loan the repayment is never really 0.
+  // The annuity answers 0 when its figure overflows; a loan above 0 is
+  // never really repaid with 0.
   if (!(record.MonthlyPayment > 0)) throw ECliValue(kBeyondAnyNumber);
   return record;
 }
@@ -113,14 +108,11 @@ int InvestCommand(const TArgs& args) {
     (fromValue ? inputs.ValueAtMaturity : inputs.Deposit) =
         PositiveAmount(options, fromValue ? "--value" : "--deposit");
     inputs.AnnualRate = Rate(options);
-    // Without interest the monthly formula gives 0 instead of the deposits' sum.
-    if (kind == TDepositKind::Monthly && inputs.AnnualRate == 0)
-      throw ECliValue("\"--rate\" must be above 0 for monthly deposits");
     inputs.Months = Months(options);
     const TInvestmentOutcome outcome = CalculateInvestment(inputs, kind, fromValue);
     const double figure =
         fromValue ? outcome.Deposit.value_or(0) : outcome.ValueAtMaturity.value_or(0);
-    if (!outcome.HasAnswer) throw ECliValue(kBeyondAnyNumber);
+    if (!outcome.HasAnswer) throw ECliValue(outcome.Message ? outcome.Message : kBeyondAnyNumber);
     RequireFinite({figure, outcome.InterestEarned});
     const TCalcNumberFormat format = CalcFormat();
     PrintFigure(fromValue ? "Deposit" : "Value at maturity", figure, format);

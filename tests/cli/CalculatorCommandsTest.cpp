@@ -37,12 +37,29 @@ TEST_F(CalculatorCommandsTest, InvestGrowsADepositOrFindsTheOneNeeded) {
       {"--value 110.47 --rate 10 --months 12", "Deposit\t100.00\nInterest Earned\t10.47\n"},
       {"--monthly --value 126.83 --rate 12 --months 12", "Deposit\t10.00\nInterest Earned\t6.83\n"},
       {"--deposit 100 --rate 0 --months 12", "Value at maturity\t100.00\nInterest Earned\t0.00\n"},
+      // Without interest monthly deposits add up.
+      {"--deposit 10 --rate 0 --months 12 --monthly",
+       "Value at maturity\t120.00\nInterest Earned\t0.00\n"},
+      {"--value 1000 --rate 0 --months 8 --monthly", "Deposit\t125.00\nInterest Earned\t0.00\n"},
   };
   for (const auto& [args, figures] : cases) {
     const TRun run = Run(std::string("invest ") + args);
     ASSERT_EQ(run.Status, 0) << args << ": " << run.Err;
     EXPECT_EQ(run.Out, figures) << args;
   }
+}
+
+// An interest-free loan is repaid in equal parts; its schedule has no interest.
+TEST_F(CalculatorCommandsTest, LoanWithoutInterestIsSpreadEvenly) {
+  const std::string out = Path("free.htm");
+  const TRun run =
+      Run("loan --amount 1000 --rate 0 --months 3 --start '01 Mar 2024' " + Quoted(out));
+  ASSERT_EQ(run.Status, 0) << run.Err;
+  EXPECT_EQ(run.Out,
+            "Monthly Repayment\t333.33\nTotal Repayments\t1,000.00\nInterest\t0.00\n" + out + "\n");
+  const std::string document = ReadWholeFile(out);
+  EXPECT_NE(document.find("333.34"), std::string::npos);  // the last payment takes the cent
+  EXPECT_EQ(document.find("-0.00"), std::string::npos);
 }
 
 TEST_F(CalculatorCommandsTest, NumbersTheCalculatorsCannotUseAreRefused) {
@@ -55,7 +72,6 @@ TEST_F(CalculatorCommandsTest, NumbersTheCalculatorsCannotUseAreRefused) {
       {"loan --amount 10,000 --rate 10 --months 12" + start, 1,
        "\"--amount\" must be a number like 10000 or 12.5, not \"10,000\""},
       {"loan --amount 0 --rate 10 --months 12" + start, 1, "\"--amount\" must be above 0"},
-      {"loan --amount 100 --rate 0 --months 12" + start, 1, "\"--rate\" must be above 0"},
       {"loan --amount 100 --rate -1 --months 12" + start, 1, "\"--rate\" must not be below 0"},
       {"loan --amount 100 --rate 10 --months 0" + start, 1, "\"--months\" must be from 1 to 12000"},
       {"loan --amount 100 --rate 10 --months 12001" + start, 1, "from 1 to 12000, not 12001"},
@@ -69,8 +85,6 @@ TEST_F(CalculatorCommandsTest, NumbersTheCalculatorsCannotUseAreRefused) {
        1, "no/such/dir/s.htm"},
       {"loan --amount 100 --rate 10 --months 12", 2, "\"--start\" is missing"},
       {"loan --amount 100 --rate 10 --months 12" + start + " a.htm b.htm", 2, "at most one"},
-      {"invest --deposit 10 --rate 0 --months 12 --monthly", 1,
-       "\"--rate\" must be above 0 for monthly deposits"},
       {"invest --deposit abc --rate 10 --months 12", 1, "\"--deposit\" must be a number"},
       {"invest --value -5 --rate 10 --months 12", 1, "\"--value\" must be above 0"},
       {"invest --deposit 1 --rate 1e300 --months 12000", 1, "beyond any number"},

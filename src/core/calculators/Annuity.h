@@ -19,19 +19,20 @@ enum class TGrowthDirection {
 };
 
 // One of the three figures of a loan from the other two. 0 for fewer than
-// one period, and for a repayment or amount with no amount, repayment or
-// rate. A term that cannot be reached (the repayment does not exceed one
-// period's interest, a rate of 0) has no answer.
+// one period, and for a repayment or amount with no amount or repayment.
+// Without interest the amount is simply spread over the term (A / N, P x N,
+// A / P rounded up). A term that cannot be reached (the repayment does not
+// exceed one period's interest) has no answer.
 TCalcResult AnnuityValue(TAnnuityMode mode, int months, int periodsPerYear, double amount,
                          double rate, double repayment);
 
 // One deposit compounded every period over `months` months.
-TCalcResult CompoundGrowth(int periodsPerYear, int months, TGrowthDirection direction,
-                           double value, double rate, double deposit);
+TCalcResult CompoundGrowth(int periodsPerYear, int months, TGrowthDirection direction, double value,
+                           double rate, double deposit);
 
-// Equal deposits at the end of every month; 0 for a rate of 0. The deposit
-// for a value over 0 months has no answer.
-TCalcResult AnnuityGrowth(int months, int periodsPerYear, TGrowthDirection direction,
-                          double value, double rate, double deposit);
+// Equal deposits at the end of every month; without interest they simply
+// add up (N x D, V / N). The deposit for a value over 0 months has no answer.
+TCalcResult AnnuityGrowth(int months, int periodsPerYear, TGrowthDirection direction, double value,
+                          double rate, double deposit);
 
 }  // namespace tf

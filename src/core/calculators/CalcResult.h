@@ -4,8 +4,12 @@
 
 namespace tf {
 
+// What a calculator says when a figure overflows every number it can show.
+inline constexpr const char* kBeyondAnyNumber =
+    "These figures are beyond any number the calculator can show.";
+
 struct TCalcResult {
-  double Value = 0;        // 0 when there is no answer
+  double Value = 0;  // 0 when there is no answer
   bool HasAnswer = true;
 
   static TCalcResult Answer(double value) { return {value, true}; }

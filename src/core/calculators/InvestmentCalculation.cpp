@@ -23,8 +23,8 @@ TCalcResult Grow(const TInvestmentInputs& in, TDepositKind kind, TGrowthDirectio
 TInvestmentOutcome CalculateInvestment(const TInvestmentInputs& in, TDepositKind kind,
                                        bool maturityTyped) {
   TInvestmentOutcome out;
-  const TCalcResult result = Grow(
-      in, kind, maturityTyped ? TGrowthDirection::Deposit : TGrowthDirection::ValueAtMaturity);
+  const TCalcResult result =
+      Grow(in, kind, maturityTyped ? TGrowthDirection::Deposit : TGrowthDirection::ValueAtMaturity);
   const double value = maturityTyped ? in.ValueAtMaturity : result.Value;
   const double deposit = maturityTyped ? result.Value : in.Deposit;
   if (maturityTyped) {
@@ -33,12 +33,17 @@ TInvestmentOutcome CalculateInvestment(const TInvestmentInputs& in, TDepositKind
     out.ValueAtMaturity = value;
   }
   out.HasAnswer = result.HasAnswer;
-  if (!result.HasAnswer) return out;
+  if (!result.HasAnswer) {
+    const bool noTime = kind == TDepositKind::Monthly && maturityTyped && in.Months < 1;
+    out.Message = noTime ? kTermTooShort : kBeyondAnyNumber;
+    return out;
+  }
   const double paidIn = kind == TDepositKind::OnceOff ? deposit : in.Months * deposit;
   out.InterestEarned = value - paidIn;
   if (!std::isfinite(out.InterestEarned)) {
     out.InterestEarned = 0;
     out.HasAnswer = false;
+    out.Message = kBeyondAnyNumber;
   }
   return out;
 }

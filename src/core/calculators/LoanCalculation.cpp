@@ -24,19 +24,27 @@ void StepTerm(const TLoanInputs& in, TLoanOutcome& out) {
   out.Help = TLoanHelp::HelpText;
 }
 
+// The repayment or the amount; 0 and a note when the figure overflows.
+double Figure(const TCalcResult& result, TLoanOutcome& out) {
+  if (!result.HasAnswer) out.Help = TLoanHelp::BeyondAnyNumber;
+  return result.Value;
+}
+
 }  // namespace
 
 TLoanOutcome CalculateLoan(const TLoanInputs& in, TLoanEdit edit) {
   TLoanOutcome out;
   switch (edit) {
     case TLoanEdit::AmountRateOrTerm:
-      out.Repayment = AnnuityValue(TAnnuityMode::Repayment, in.Months, kPerYear, in.LoanAmount,
-                                   in.AnnualRate, in.Repayment).Value;
+      out.Repayment = Figure(AnnuityValue(TAnnuityMode::Repayment, in.Months, kPerYear,
+                                          in.LoanAmount, in.AnnualRate, in.Repayment),
+                             out);
       out.TotalRepayments = in.Months * *out.Repayment;
       break;
     case TLoanEdit::Repayment:
-      out.LoanAmount = AnnuityValue(TAnnuityMode::LoanAmount, in.Months, kPerYear, 0,
-                                    in.AnnualRate, in.Repayment).Value;
+      out.LoanAmount = Figure(AnnuityValue(TAnnuityMode::LoanAmount, in.Months, kPerYear, 0,
+                                           in.AnnualRate, in.Repayment),
+                              out);
       out.TotalRepayments = in.Months * in.Repayment;
       break;
     case TLoanEdit::RepaymentStep:
@@ -44,7 +52,10 @@ TLoanOutcome CalculateLoan(const TLoanInputs& in, TLoanEdit edit) {
       break;
   }
   // A total beyond any number cannot be shown or scheduled.
-  if (!std::isfinite(out.TotalRepayments)) out.TotalRepayments = 0;
+  if (!std::isfinite(out.TotalRepayments)) {
+    out.TotalRepayments = 0;
+    out.Help = TLoanHelp::BeyondAnyNumber;
+  }
   out.ScheduleEnabled = out.TotalRepayments != 0;
   return out;
 }

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+#include "calculators/CalcResult.h"
+
 namespace tf {
 
 inline constexpr const char* kRepaymentTooSmall =
@@ -25,9 +27,10 @@ struct TLoanInputs {
 };
 
 enum class TLoanHelp {
-  Unchanged,    // leave the help box as it is
-  TooSmall,     // show kRepaymentTooSmall
-  HelpText,     // put the saved help text back
+  Unchanged,        // leave the help box as it is (but drop kBeyondAnyNumber)
+  TooSmall,         // show kRepaymentTooSmall
+  HelpText,         // put the saved help text back
+  BeyondAnyNumber,  // show kBeyondAnyNumber: the figure overflowed
 };
 
 struct TLoanOutcome {
@@ -36,7 +39,7 @@ struct TLoanOutcome {
   std::optional<int> Months;         // to write into the months box (years follow)
   double TotalRepayments = 0;
   TLoanHelp Help = TLoanHelp::Unchanged;
-  bool ScheduleEnabled = false;      // exactly when the total is not 0
+  bool ScheduleEnabled = false;  // exactly when the total is not 0
 };
 
 TLoanOutcome CalculateLoan(const TLoanInputs& inputs, TLoanEdit edit);

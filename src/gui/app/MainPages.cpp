@@ -4,6 +4,7 @@
 
 #include "gui/budgets/BudgetDialogs.h"
 #include "gui/budgets/FrmBudgetViewer.h"
+#include "gui/calculators/FrmCalcMain.h"
 #include "gui/workspace/FrmTransactionViewer.h"
 #include "gui/workspace/WorkspaceDialogs.h"
 
@@ -23,7 +24,9 @@ TMainPages DefaultMainPages(TGlobal& global) {
     auto* page = new TfrmBudgetViewer(global, DesktopDialogs(), DesktopBudgetDialogs(), parent);
     return TWorkspacePage{page, [page] { page->RefreshBudget(); }};
   };
-  pages.Calculators = EmptyPage;
+  pages.Calculators = [&global](QWidget* parent) {
+    return TWorkspacePage{new TfrmCalcMain(global, DesktopCalculatorDialogs(), parent), {}};
+  };
   return pages;
 }
 

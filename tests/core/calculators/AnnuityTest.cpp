@@ -1,8 +1,8 @@
-#include "calculators/Annuity.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+#include "calculators/Annuity.h"
 
 namespace tf {
 namespace {
@@ -30,16 +30,17 @@ TEST_P(AnnuityValueTest, MatchesReferenceFigure) {
 
 INSTANTIATE_TEST_SUITE_P(
     Repayment, AnnuityValueTest,
-    ::testing::Values(TAnnuityCase{TAnnuityMode::Repayment, 12, 10000, 10, 0, 879.1588723000987},
-                      TAnnuityCase{TAnnuityMode::Repayment, 60, 100000, 12, 0, 2224.444768490176},
-                      TAnnuityCase{TAnnuityMode::Repayment, 240, 250000, 7.5, 0, 2013.9829838795056},
-                      TAnnuityCase{TAnnuityMode::Repayment, 6, 5000, 18, 0, 877.6260731435777},
-                      TAnnuityCase{TAnnuityMode::Repayment, 360, 1000000, 11.25, 0, 9712.613869396533},
-                      // No amount, no rate or no term: no repayment (no interest-free loans).
-                      TAnnuityCase{TAnnuityMode::Repayment, 12, 0, 10, 0, 0},
-                      TAnnuityCase{TAnnuityMode::Repayment, 12, 10000, 0, 0, 0},
-                      TAnnuityCase{TAnnuityMode::Repayment, 0, 10000, 10, 0, 0},
-                      TAnnuityCase{TAnnuityMode::Repayment, -3, 10000, 10, 0, 0}));
+    ::testing::Values(
+        TAnnuityCase{TAnnuityMode::Repayment, 12, 10000, 10, 0, 879.1588723000987},
+        TAnnuityCase{TAnnuityMode::Repayment, 60, 100000, 12, 0, 2224.444768490176},
+        TAnnuityCase{TAnnuityMode::Repayment, 240, 250000, 7.5, 0, 2013.9829838795056},
+        TAnnuityCase{TAnnuityMode::Repayment, 6, 5000, 18, 0, 877.6260731435777},
+        TAnnuityCase{TAnnuityMode::Repayment, 360, 1000000, 11.25, 0, 9712.613869396533},
+        // No amount or no term: no repayment.
+        TAnnuityCase{TAnnuityMode::Repayment, 12, 0, 10, 0, 0},
+        TAnnuityCase{TAnnuityMode::Repayment, 12, 0, 0, 0, 0},
+        TAnnuityCase{TAnnuityMode::Repayment, 0, 10000, 10, 0, 0},
+        TAnnuityCase{TAnnuityMode::Repayment, -3, 10000, 10, 0, 0}));
 
 INSTANTIATE_TEST_SUITE_P(
     LoanAmount, AnnuityValueTest,
@@ -47,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TAnnuityCase{TAnnuityMode::LoanAmount, 60, 0, 12, 2224.44, 99999.785632341},
                       TAnnuityCase{TAnnuityMode::LoanAmount, 240, 0, 7.5, 2000, 248264.2624104288},
                       TAnnuityCase{TAnnuityMode::LoanAmount, 12, 0, 10, 0, 0},
-                      TAnnuityCase{TAnnuityMode::LoanAmount, 12, 0, 0, 879.16, 0},
+                      TAnnuityCase{TAnnuityMode::LoanAmount, 12, 0, 0, 0, 0},
                       TAnnuityCase{TAnnuityMode::LoanAmount, 0, 0, 10, 879.16, 0}));
 
 // A = 10000 at 10%: the exact terms are 11.99998, 11.708, 10.485, 1136.74,
@@ -77,7 +78,8 @@ class UnreachableTermTest : public ::testing::TestWithParam<TNoTermCase> {};
 
 TEST_P(UnreachableTermTest, HasNoAnswer) {
   const TNoTermCase& c = GetParam();
-  const TCalcResult result = AnnuityValue(TAnnuityMode::Term, 12, 12, c.Amount, c.Rate, c.Repayment);
+  const TCalcResult result =
+      AnnuityValue(TAnnuityMode::Term, 12, 12, c.Amount, c.Rate, c.Repayment);
   EXPECT_FALSE(result.HasAnswer) << c.Why;
   EXPECT_EQ(result.Value, 0) << c.Why;
 }
@@ -87,9 +89,23 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(TNoTermCase{"below the interest", 10000, 10, 83.33},
                       TNoTermCase{"exactly the interest", 10000, 10, 10000 * (10.0 / 100 / 12)},
                       TNoTermCase{"no repayment", 10000, 10, 0},
-                      TNoTermCase{"rate of 0", 10000, 0, 1000},
+                      TNoTermCase{"no repayment without interest", 10000, 0, 0},
+                      TNoTermCase{"negative repayment without interest", 10000, 0, -100},
                       TNoTermCase{"negative repayment", 10000, 10, -100},
                       TNoTermCase{"rate of -100% a month", 10000, -1200, 1000}));
+
+// A loan without interest is spread evenly: the formulas' 0 / 0 would give
+// a repayment and an amount of 0 and no term at all.
+INSTANTIATE_TEST_SUITE_P(
+    InterestFree, AnnuityValueTest,
+    ::testing::Values(TAnnuityCase{TAnnuityMode::Repayment, 12, 10000, 0, 0, 10000.0 / 12},
+                      TAnnuityCase{TAnnuityMode::Repayment, 7, 350, 0, 0, 50},
+                      TAnnuityCase{TAnnuityMode::LoanAmount, 12, 0, 0, 250, 3000},
+                      TAnnuityCase{TAnnuityMode::Term, 12, 10000, 0, 1000, 10},
+                      TAnnuityCase{TAnnuityMode::Term, 12, 10000, 0, 900, 12},   // 11.1 months
+                      TAnnuityCase{TAnnuityMode::Term, 12, 1000, 0, 333.33, 4},  // 0.01 left over
+                      // 1.1 / 0.1 is 11.000000000000002 in doubles, yet 11 payments do it.
+                      TAnnuityCase{TAnnuityMode::Term, 12, 1.1, 0, 0.1, 11}));
 
 TEST(AnnuityValueTest, RateThatDestroysTheLoanHasNoAnswer) {
   EXPECT_FALSE(AnnuityValue(TAnnuityMode::Repayment, 12, 12, 10000, -1200, 0).HasAnswer);
@@ -98,7 +114,8 @@ TEST(AnnuityValueTest, RateThatDestroysTheLoanHasNoAnswer) {
 
 TEST(AnnuityValueTest, RepaymentAndAmountAreInverse) {
   const double repayment = AnnuityValue(TAnnuityMode::Repayment, 84, 12, 65000, 13.5, 0).Value;
-  EXPECT_NEAR(AnnuityValue(TAnnuityMode::LoanAmount, 84, 12, 0, 13.5, repayment).Value, 65000, 1e-6);
+  EXPECT_NEAR(AnnuityValue(TAnnuityMode::LoanAmount, 84, 12, 0, 13.5, repayment).Value, 65000,
+              1e-6);
 }
 
 // Once off: D (1 + r)^N; monthly: D ((1 + r)^N - 1) / r (Python reference).
@@ -139,15 +156,19 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(TGrowthCase{true, kToValue, 12, 0, 12, 10, 126.82503013196977},
                       TGrowthCase{true, kToValue, 240, 0, 9, 500, 333943.43496484077},
                       TGrowthCase{true, kToDeposit, 12, 126.82503013196977, 12, 0, 10},
-                      // A rate of 0 gives 0, not N times the deposit.
-                      TGrowthCase{true, kToValue, 12, 0, 0, 10, 0},
-                      TGrowthCase{true, kToValue, 0, 0, 12, 10, 0}));
+                      TGrowthCase{true, kToValue, 0, 0, 12, 10, 0},
+                      // Without interest the deposits add up: N x D, and V / N back.
+                      TGrowthCase{true, kToValue, 12, 0, 0, 10, 120},
+                      TGrowthCase{true, kToDeposit, 12, 120, 0, 0, 10},
+                      TGrowthCase{true, kToDeposit, 7, 100, 0, 0, 100.0 / 7}));
 
 TEST(GrowthTest, MonthlyDepositOverNoMonthsHasNoAnswer) {
-  for (int months : {0, -5}) {
-    const TCalcResult result = AnnuityGrowth(months, 12, kToDeposit, 1000, 10, 0);
-    EXPECT_FALSE(result.HasAnswer) << months;
-    EXPECT_EQ(result.Value, 0) << months;
+  for (double rate : {10.0, 0.0}) {
+    for (int months : {0, -5}) {
+      const TCalcResult result = AnnuityGrowth(months, 12, kToDeposit, 1000, rate, 0);
+      EXPECT_FALSE(result.HasAnswer) << months << " at " << rate;
+      EXPECT_EQ(result.Value, 0) << months << " at " << rate;
+    }
   }
 }
 

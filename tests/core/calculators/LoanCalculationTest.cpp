@@ -1,6 +1,6 @@
-#include "calculators/LoanCalculation.h"
-
 #include <gtest/gtest.h>
+
+#include "calculators/LoanCalculation.h"
 
 namespace tf {
 namespace {
@@ -16,13 +16,41 @@ TEST(CalculateLoanTest, AmountGivesRepaymentAndTotal) {
   EXPECT_TRUE(out.ScheduleEnabled);
 }
 
-TEST(CalculateLoanTest, NoRateOrTermDisablesTheSchedule) {
-  for (const TLoanInputs& in : {TLoanInputs{10000, 0, 0, 12}, TLoanInputs{10000, 10, 0, 0}}) {
+TEST(CalculateLoanTest, NoAmountOrTermDisablesTheSchedule) {
+  for (const TLoanInputs& in : {TLoanInputs{0, 10, 0, 12}, TLoanInputs{10000, 10, 0, 0}}) {
     const TLoanOutcome out = CalculateLoan(in, TLoanEdit::AmountRateOrTerm);
     EXPECT_EQ(out.Repayment.value_or(-1), 0);
     EXPECT_EQ(out.TotalRepayments, 0);
     EXPECT_FALSE(out.ScheduleEnabled);
   }
+}
+
+// Without interest the loan is repaid in equal parts, in all three directions.
+TEST(CalculateLoanTest, InterestFreeLoanIsSpreadEvenly) {
+  const TLoanOutcome repayment = CalculateLoan({12000, 0, 0, 24}, TLoanEdit::AmountRateOrTerm);
+  EXPECT_DOUBLE_EQ(repayment.Repayment.value_or(-1), 500);
+  EXPECT_DOUBLE_EQ(repayment.TotalRepayments, 12000);
+  EXPECT_TRUE(repayment.ScheduleEnabled);
+
+  const TLoanOutcome amount = CalculateLoan({0, 0, 500, 24}, TLoanEdit::Repayment);
+  EXPECT_DOUBLE_EQ(amount.LoanAmount.value_or(-1), 12000);
+  EXPECT_TRUE(amount.ScheduleEnabled);
+
+  const TLoanOutcome term = CalculateLoan({12000, 0, 700, 24}, TLoanEdit::RepaymentStep);
+  EXPECT_EQ(term.Months.value_or(-1), 18);  // 17.1 months
+  EXPECT_DOUBLE_EQ(term.TotalRepayments, 18 * 700);
+  EXPECT_EQ(term.Help, TLoanHelp::HelpText);
+}
+
+TEST(CalculateLoanTest, FigureBeyondAnyNumberIsNotShown) {
+  const TLoanOutcome out = CalculateLoan({1e308, 1e300, 0, 12}, TLoanEdit::AmountRateOrTerm);
+  EXPECT_EQ(out.Repayment.value_or(-1), 0);
+  EXPECT_EQ(out.TotalRepayments, 0);
+  EXPECT_EQ(out.Help, TLoanHelp::BeyondAnyNumber);
+  EXPECT_FALSE(out.ScheduleEnabled);
+  const TLoanOutcome total = CalculateLoan({0, 10, 1e308, 120}, TLoanEdit::Repayment);
+  EXPECT_EQ(total.TotalRepayments, 0);
+  EXPECT_EQ(total.Help, TLoanHelp::BeyondAnyNumber);
 }
 
 TEST(CalculateLoanTest, TypedRepaymentGivesAmount) {
@@ -46,13 +74,13 @@ TEST(CalculateLoanTest, SteppedRepaymentGivesTermRoundedUp) {
 // The repayment must exceed a month's interest, 83.33... on 10000 at 10%.
 TEST(CalculateLoanTest, UnreachableTermShowsTheMessage) {
   const TLoanInputs cases[] = {
-      {10000, 10, 83.33, 12},                     // below the interest
-      {10000, 10, 10000 * (10.0 / 100 / 12), 12}, // exactly the interest
-      {10000, 0, 1000, 12},                       // no rate
-      {10000, 10, 1000, 0},                       // empty term box
-      {10000, 10, 0, 12},                         // no repayment
-      {0, 10, 100, 12},                           // nothing to pay off: a term of 0
-      {10000, 1, 8.3336, 12},                     // 12,420 months: over a thousand years
+      {10000, 10, 83.33, 12},                      // below the interest
+      {10000, 10, 10000 * (10.0 / 100 / 12), 12},  // exactly the interest
+      {10000, 0, 0, 12},                           // no rate and no repayment
+      {10000, 10, 1000, 0},                        // empty term box
+      {10000, 10, 0, 12},                          // no repayment
+      {0, 10, 100, 12},                            // nothing to pay off: a term of 0
+      {10000, 1, 8.3336, 12},                      // 12,420 months: over a thousand years
   };
   for (const TLoanInputs& in : cases) {
     const TLoanOutcome out = CalculateLoan(in, TLoanEdit::RepaymentStep);
@@ -61,7 +89,8 @@ TEST(CalculateLoanTest, UnreachableTermShowsTheMessage) {
     EXPECT_EQ(out.TotalRepayments, 0) << in.Repayment;
     EXPECT_FALSE(out.ScheduleEnabled) << in.Repayment;
   }
-  EXPECT_STREQ(kRepaymentTooSmall, "Your \"Monthly Repayment\" are too small to achieve amortization");
+  EXPECT_STREQ(kRepaymentTooSmall,
+               "Your \"Monthly Repayment\" are too small to achieve amortization");
 }
 
 }  // namespace

@@ -1,8 +1,7 @@
-#include "calculators/RepaymentSchedule.h"
-
 #include <gtest/gtest.h>
 
 #include "calculators/CalculatorError.h"
+#include "calculators/RepaymentSchedule.h"
 
 namespace tf {
 namespace {
@@ -81,25 +80,36 @@ TEST(RepaymentScheduleTest, SingleMonthPaysAmountAndInterest) {
 // endless loop.
 TEST(RepaymentScheduleTest, TermBelowOneMonthHasNoPayments) {
   for (int months : {0, -4}) {
-    const TMortgageRecord record = BuildRepaymentSchedule(months, 12, 10000, 10, EncodeDate(2024, 1, 1));
+    const TMortgageRecord record =
+        BuildRepaymentSchedule(months, 12, 10000, 10, EncodeDate(2024, 1, 1));
     EXPECT_TRUE(record.Payments.empty()) << months;
     EXPECT_EQ(record.MonthlyPayment, 0) << months;
   }
 }
 
-TEST(RepaymentScheduleTest, RateOfZeroLeavesEverythingToTheLastMonth) {
-  const TMortgageRecord record = BuildRepaymentSchedule(4, 12, 1000, 0, EncodeDate(2024, 1, 1));
-  ASSERT_EQ(record.Payments.size(), 4u);
-  EXPECT_EQ(record.Payments[0].Payment, 0);
-  EXPECT_EQ(record.Payments[3].Payment, 1000);
-  EXPECT_EQ(record.Payments[3].Balance, 0);
+// Without interest every month pays an equal part; the last takes the cent
+// the rounding left over, and no row carries interest.
+TEST(RepaymentScheduleTest, InterestFreeLoanHasEqualPaymentsAndNoInterest) {
+  const TMortgageRecord record = BuildRepaymentSchedule(3, 12, 1000, 0, EncodeDate(2024, 1, 1));
+  EXPECT_NEAR(record.MonthlyPayment, 1000.0 / 3, 1e-9);
+  EXPECT_NEAR(record.TotalRepayment, 1000, 1e-9);
+  EXPECT_NEAR(record.TotalInterest, 0, 1e-9);
+  ASSERT_EQ(record.Payments.size(), 3u);
+  EXPECT_NEAR(record.Payments[0].Payment, 333.33, 1e-9);
+  EXPECT_NEAR(record.Payments[1].Payment, 333.33, 1e-9);
+  EXPECT_NEAR(record.Payments[2].Payment, 333.34, 1e-9);
+  EXPECT_EQ(record.Payments[2].Balance, 0);
+  for (const TMortgagePayment& payment : record.Payments) {
+    EXPECT_EQ(payment.Interest, 0) << payment.PaymentNo;
+    EXPECT_EQ(payment.InterestToDate, 0) << payment.PaymentNo;
+  }
+  EXPECT_NEAR(record.Payments[2].PrincipalToDate, 1000, 1e-9);
 }
 
 TEST(RepaymentScheduleTest, RefusesTermsItCannotList) {
   EXPECT_THROW(BuildRepaymentSchedule(kMaxTermMonths + 1, 12, 10000, 10, EncodeDate(2024, 1, 1)),
                TCalculatorError);
-  EXPECT_THROW(BuildRepaymentSchedule(24, 12, 10000, 10, EncodeDate(9999, 6, 1)),
-               TCalculatorError);
+  EXPECT_THROW(BuildRepaymentSchedule(24, 12, 10000, 10, EncodeDate(9999, 6, 1)), TCalculatorError);
   EXPECT_NO_THROW(BuildRepaymentSchedule(6, 12, 10000, 10, EncodeDate(9999, 6, 1)));
 }
 
