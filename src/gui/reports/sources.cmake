@@ -2,4 +2,5 @@
 target_sources(tallyfold_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ChartSeriesView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ChartView.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FrmReportView.cpp
 )
