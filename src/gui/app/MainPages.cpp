@@ -5,6 +5,7 @@
 #include "gui/budgets/BudgetDialogs.h"
 #include "gui/budgets/FrmBudgetViewer.h"
 #include "gui/calculators/FrmCalcMain.h"
+#include "gui/reports/FrmReportView.h"
 #include "gui/workspace/FrmTransactionViewer.h"
 #include "gui/workspace/WorkspaceDialogs.h"
 
@@ -19,13 +20,16 @@ TMainPages DefaultMainPages(TGlobal& global) {
   pages.Transactions = [&global](QWidget* parent) {
     return TWorkspacePage{new TfrmTransactionViewer(global, DesktopDialogs(), parent), {}};
   };
-  pages.Reports = EmptyPage;
   pages.Budgets = [&global](QWidget* parent) {
     auto* page = new TfrmBudgetViewer(global, DesktopDialogs(), DesktopBudgetDialogs(), parent);
     return TWorkspacePage{page, [page] { page->RefreshBudget(); }};
   };
   pages.Calculators = [&global](QWidget* parent) {
     return TWorkspacePage{new TfrmCalcMain(global, DesktopCalculatorDialogs(), parent), {}};
+  };
+  pages.Reports = [&global](QWidget* parent) {
+    auto* view = new TfrmReportView(global, DesktopDialogs(), parent);
+    return TWorkspacePage{view, [view] { view->ShowReports(); }};
   };
   return pages;
 }
