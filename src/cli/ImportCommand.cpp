@@ -9,6 +9,7 @@
 #include "app/Backup.h"
 #include "app/Global.h"
 #include "import/CSVParser.h"
+#include "import/StatementCheck.h"
 #include "import/StatementFormats.h"
 #include "import/StatementImport.h"
 #include "store/Variant.h"
@@ -82,11 +83,13 @@ int ImportCommand(const TArgs& args) {
     return 2;
   }
   return RunGuarded(kImportUsage, [&] {
+    // The statement first: a file that is refused leaves the data file unread.
+    const std::unique_ptr<TCSVParser> parser = CreateStatementParser(options.Format);
+    const std::string refusal = LoadCheckedStatement(*parser, options.Format, options.Statement);
+    if (!refusal.empty()) throw std::runtime_error(refusal);
     OpenDataFile(data);
     TGlobal& global = Global();
     TAccount& account = FindAccountByNameOrId(global.Accounts, options.Account);
-    const std::unique_ptr<TCSVParser> parser = CreateStatementParser(options.Format);
-    parser->LoadStatement(options.Statement);
     TImportCallbacks callbacks;
     callbacks.Message = [](const std::string& text) { std::cout << text << '\n'; };
     const TImportResult result =
@@ -95,6 +98,8 @@ int ImportCommand(const TArgs& args) {
     std::cout << "Imported " << result.Imported << " of " << result.Rows << " rows into \""
               << account.FieldAt(TAccount::fAccountName)->AsString() << "\" (" << result.Duplicates
               << " already imported, " << result.SkippedZero << " of amount 0 left out)\n";
+    const std::string leftOut = LeftOutMessage(parser->LeftOut);
+    if (!leftOut.empty()) std::cout << leftOut << '\n';
   });
 }
 

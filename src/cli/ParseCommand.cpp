@@ -7,6 +7,7 @@
 #include "CliData.h"
 #include "CliOptions.h"
 #include "import/CSVParser.h"
+#include "import/StatementCheck.h"
 #include "import/StatementFormats.h"
 #include "store/Currency.h"
 #include "store/Variant.h"
@@ -21,13 +22,11 @@ std::string ParseUsage() {
   return usage;
 }
 
-std::unique_ptr<TCSVParser> ParserFor(const std::string& text) {
+int FormatNumber(const std::string& text) {
   std::int32_t format = 0;
-  std::unique_ptr<TCSVParser> parser =
-      TryTextToInt32(text, format) ? CreateStatementParser(format) : nullptr;
-  if (!parser)
+  if (!TryTextToInt32(text, format) || !CreateStatementParser(format))
     throw ECliValue("\"--format\" must be a statement format from 1 to 7, not \"" + text + "\"");
-  return parser;
+  return format;
 }
 
 // The date as the import stores it, the amounts as plain numbers, so that
@@ -44,11 +43,15 @@ int ParseCommand(const TArgs& args) {
   const std::string usage = ParseUsage();
   return RunGuarded(usage, [&] {
     const TOptions options = ParseOptions(args, {"--format"});
-    const std::string& format = Required(options, "--format");
+    const int format = FormatNumber(Required(options, "--format"));
     if (options.Positional.size() != 1) throw ECliUsage("name one statement file");
-    const std::unique_ptr<TCSVParser> parser = ParserFor(format);
-    parser->LoadStatement(options.Positional[0]);
+    const std::unique_ptr<TCSVParser> parser = CreateStatementParser(format);
+    const std::string refusal = LoadCheckedStatement(*parser, format, options.Positional[0]);
     for (const TCSVLineData& row : parser->Lines) PrintRow(row);
+    // The rows above show what the layout made of the file; the import refuses it.
+    if (!refusal.empty()) throw std::runtime_error(refusal);
+    const std::string leftOut = LeftOutMessage(parser->LeftOut);
+    if (!leftOut.empty()) std::cerr << leftOut << '\n';
   });
 }
 

@@ -100,13 +100,39 @@ TEST_F(ImportCommandTest, MistakesAreRefusedAndNothingIsWritten) {
       {"--format 5 x.ofx", 2, "--account is missing"},
       {"--format 5 --account Savings " + Fixture("ofx_sgml.ofx"), 1, "no account \"Savings\""},
       {"--format 5 --account Cheque '" + (dir / "missing.ofx").string() + "'", 1, "missing.ofx"},
+      {"--format 1 --account Cheque " + Fixture("absa_heading_only.csv"), 1,
+       "File seems to be empty, import will not continue"},
+      {"--format 3 --account Cheque " + Fixture("standard.csv"), 1,
+       "This file does not look like an FNB statement: no line holds a date"},
+      {"--format 1 --account Cheque " + Fixture("other_bank_account_column.csv"), 1,
+       "This file does not look like an ABSA statement: its heading puts \"Amount\" in column 3"},
   };
   for (const Case& c : cases) {
     const TRun run = Run("import --data '" + Data() + "' " + c.args);
     EXPECT_EQ(run.Status, c.status) << c.args;
     EXPECT_NE(run.Err.find(c.message), std::string::npos) << c.args << ": " << run.Err;
+    EXPECT_EQ(run.Out.find("Imported"), std::string::npos) << c.args << ": " << run.Out;
   }
   EXPECT_EQ(ReadWholeFile(Data()), before);
+}
+
+TEST_F(ImportCommandTest, EntriesLeftOutAreCountedBesideTheImport) {
+  const TRun run = Run("import --data '" + Data() + "' --format 5 --account Cheque " +
+                       Fixture("ofx_undated_entries.ofx"));
+  ASSERT_EQ(run.Status, 0) << run.Err;
+  EXPECT_NE(run.Out.find("Imported 1 of 1 rows into \"Cheque\""), std::string::npos) << run.Out;
+  EXPECT_NE(run.Out.find("4 entries left out: no valid date; 2 entries left out: no amount\n"),
+            std::string::npos)
+      << run.Out;
+  TAccount back;
+  back.LoadFromFile(Data(), true);
+  ASSERT_EQ(back.AccountAt(0)->TransactionsTable()->RowCount(), 1);
+  EXPECT_EQ(back.AccountAt(0)
+                ->TransactionsTable()
+                ->TransactionAt(0)
+                ->FieldAt(TTransactions::fDate)
+                ->AsString(),
+            "28 Feb 2023");
 }
 
 TEST_F(ImportCommandTest, BackupWritesACopyOrOneStatementPerAccount) {

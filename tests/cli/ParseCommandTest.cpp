@@ -41,6 +41,20 @@ TEST_F(ParseCommandTest, PrintsTheRowsOfEachFormatAsPlainNumbers) {
   EXPECT_FALSE(fs::exists(dir / "Documents"));  // no data file looked for
 }
 
+TEST_F(ParseCommandTest, ShowsWhatAWrongLayoutReadsAndRefusesIt) {
+  const TRun run = Run("parse --format 7 " + Quoted(Path("absa.csv")));
+  EXPECT_EQ(run.Status, 1);
+  EXPECT_EQ(run.Out,
+            "\t12500.50\t0\t0\t20240301,SALARY  MARCH,12500.50,13000.00\n"
+            "\t-500\t0\t0\t20240302,SHOP,-500,12500.5\n"
+            "\t-1.25\t0\t0\t31/03/2024,ODD DATE,-1.25,12499.25\n")
+      << run.Err;
+  EXPECT_NE(
+      run.Err.find("This file does not look like a Tallyfold CSV export: no line holds a date"),
+      std::string::npos)
+      << run.Err;
+}
+
 TEST_F(ParseCommandTest, RefusesUnknownFormatsAndUnreadableFiles) {
   const struct {
     std::string Args;

@@ -281,9 +281,11 @@ std::vector<QMenu*> OpenTransactionMenu(TfrmTransactionViewer& viewer) {
   return menus;
 }
 
-// The import dialog as it asks for the account of a 25-row statement.
-std::unique_ptr<QWidget> ImportDialog() {
+// The import dialog as it asks for the account of a 25-row statement, with
+// the entries the parser left out.
+std::unique_ptr<QWidget> ImportDialog(TLeftOutEntries leftOut = {}) {
   std::unique_ptr<TCSVParser> parser = CreateStatementParser(7);
+  parser->LeftOut = leftOut;
   for (int i = 0; i < 25; ++i)
     parser->ParseLine("\"0" + std::to_string(1 + i % 9) + " Apr 2025\",\"\",\"POS PURCHASE " +
                           std::to_string(i) + "\",\"\",\"\",\"-12.50\",\"0\"",
@@ -462,9 +464,10 @@ const std::vector<TShot>& Shots() {
          auto* viewer = window->findChild<TfrmTransactionViewer*>();
          return Picture(viewer->pnlBottom->grab());
        }},
-      {"import-dialog", TDataSet::Sample, ImportDialog},
       {"reports", TDataSet::Sample, [] { return ReportsPage(false); }},
       {"reports-pie-drilldown", TDataSet::Sample, [] { return ReportsPage(true); }},
+      {"import-dialog", TDataSet::Sample, [] { return ImportDialog(); }},
+      {"import-dialog-left-out", TDataSet::Sample, [] { return ImportDialog({2, 1}); }},
       {"transaction-editor", TDataSet::Sample,
        [] {
          return std::make_unique<TfrmTransactionsEdit>(Global(), Transaction(0, 3),

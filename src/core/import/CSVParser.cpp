@@ -10,12 +10,14 @@ namespace {
 // Statement exports write -9999999.9999 where a value could not be produced.
 constexpr TCurrency kFailedMarker = TCurrency::FromRaw(-99999999999);
 
-void ConvertMoney(std::string& text, TCurrency& value) {
+// `number` may view `text`: it is read before `text` is replaced.
+bool ConvertMoney(std::string_view number, std::string& text, TCurrency& value) {
   TCurrency read;
-  if (!TryTextToCurrency(text, read) || read == kFailedMarker) return;
+  if (!TryTextToCurrency(number, read) || read == kFailedMarker) return false;
   value = read;
   const TSystemNumberFormat& format = SystemNumberFormat();
   text = FormatCurrencyGrouped(read, format.ThousandSeparator, format.DecimalSeparator);
+  return true;
 }
 
 }  // namespace
@@ -41,7 +43,13 @@ void TCSVParser::ParseLine(const std::string& text, TCSVLineData& row) {
 }
 
 void TCSVParser::LoadStatement(const std::string& fileName) {
-  ParseLines(ReadStatementLines(fileName));
+  LoadLines(ReadStatementLines(fileName));
+}
+
+void TCSVParser::LoadLines(const std::vector<std::string>& lines) {
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    AcceptText(FilterLine(lines[i], static_cast<int>(i)));
+  }
 }
 
 std::string TCSVParser::TakeFirstField(std::string& line) {
@@ -88,12 +96,6 @@ std::string TCSVParser::ExtractBetween(std::string_view text, std::string_view s
   return std::string(text.substr(from, end - from));
 }
 
-void TCSVParser::ParseLines(const std::vector<std::string>& lines) {
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    AcceptText(FilterLine(lines[i], static_cast<int>(i)));
-  }
-}
-
 void TCSVParser::AcceptText(const std::string& text) {
   if (IsBlankText(text)) return;
   Lines.emplace_back();
@@ -129,8 +131,16 @@ void TCSVParser::ConvertDateYYYYMMDD(TCSVLineData& row) {
   row.DateText = FormatDayMonthYear(date);
 }
 
-void TCSVParser::ConvertAmount(TCSVLineData& row) { ConvertMoney(row.AmountText, row.Amount); }
+void TCSVParser::ConvertAmount(TCSVLineData& row) {
+  ConvertMoney(row.AmountText, row.AmountText, row.Amount);
+}
 
-void TCSVParser::ConvertBalance(TCSVLineData& row) { ConvertMoney(row.BalanceText, row.Balance); }
+bool TCSVParser::ConvertAmountFrom(std::string_view number, TCSVLineData& row) {
+  return ConvertMoney(number, row.AmountText, row.Amount);
+}
+
+void TCSVParser::ConvertBalance(TCSVLineData& row) {
+  ConvertMoney(row.BalanceText, row.BalanceText, row.Balance);
+}
 
 }  // namespace tf

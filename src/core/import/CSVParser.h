@@ -11,6 +11,14 @@
 
 namespace tf {
 
+// Statement entries a parser found but could not make a row of, by reason.
+// A date is looked at first: an entry without either counts as undated.
+struct TLeftOutEntries {
+  int NoDate = 0;    // the date is missing, empty or impossible
+  int NoAmount = 0;  // the amount is missing or not a number
+  int Total() const { return NoDate + NoAmount; }
+};
+
 class TCSVParser {
  public:
   virtual ~TCSVParser() = default;
@@ -20,8 +28,11 @@ class TCSVParser {
   virtual std::string FilterLine(const std::string& line, int index);
   // Generic layout: date (yyyymmdd), description (commas allowed), amount, balance.
   virtual void ParseLine(const std::string& text, TCSVLineData& row);
-  // Appends a row per accepted line; throws TStatementFileError on an unreadable file.
+  // Reads the file and hands its lines to LoadLines; throws TStatementFileError
+  // on an unreadable file.
   virtual void LoadStatement(const std::string& fileName);
+  // Appends a row per accepted line of a file already read.
+  virtual void LoadLines(const std::vector<std::string>& lines);
 
   // Cut up to the first (last) comma off the line; without one, the whole line.
   // Quotes mean nothing here.
@@ -33,10 +44,10 @@ class TCSVParser {
                                     std::string_view endTag);
 
   std::vector<TCSVLineData> Lines;
+  // Entries the layout refuses rather than importing them wrongly.
+  TLeftOutEntries LeftOut;
 
  protected:
-  // The shared reading loop over lines already read from the file.
-  void ParseLines(const std::vector<std::string>& lines);
   // Appends and fills a row when the filtered text is not blank.
   void AcceptText(const std::string& text);
   // Lines below `count` are headings.
@@ -48,6 +59,9 @@ class TCSVParser {
   // Sets Date and DateText when DateText holds a valid yyyymmdd date.
   static void ConvertDateYYYYMMDD(TCSVLineData& row);
   static void ConvertAmount(TCSVLineData& row);
+  // Reads `number` (AmountText or a form of it) into Amount and AmountText;
+  // false, with both left alone, when it is no amount.
+  static bool ConvertAmountFrom(std::string_view number, TCSVLineData& row);
   static void ConvertBalance(TCSVLineData& row);
 };
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "import/MarkupText.h"
-#include "import/StatementFile.h"
 #include "import/StatementText.h"
 
 namespace tf {
@@ -11,6 +10,30 @@ namespace {
 
 constexpr std::string_view kOpenTag = "<STMTTRN>";
 constexpr std::string_view kCloseTag = "</STMTTRN>";
+constexpr std::string_view kCdataOpen = "<![CDATA[";
+constexpr std::string_view kCdataClose = "]]>";
+
+// OFX amounts may use a comma as the decimal separator; thousand separators
+// are not allowed, so a comma beside another separator leaves no number.
+std::string WithDecimalPoint(std::string_view text) {
+  std::string number(text);
+  if (std::ranges::count(number, ',') == 1 && number.find('.') == std::string::npos) {
+    number[number.find(',')] = '.';
+  }
+  return number;
+}
+
+// Where a value starting at `from` ends: the next "<" outside CDATA sections.
+std::size_t ValueEnd(std::string_view block, std::size_t from) {
+  for (std::size_t at = block.find('<', from); at != std::string_view::npos;
+       at = block.find('<', from)) {
+    if (block.substr(at, kCdataOpen.size()) != kCdataOpen) return at;
+    const std::size_t close = block.find(kCdataClose, at + kCdataOpen.size());
+    if (close == std::string_view::npos) return at;
+    from = close + kCdataClose.size();
+  }
+  return block.size();
+}
 
 }  // namespace
 
@@ -20,6 +43,10 @@ std::string TOFXParser::FilterLine(const std::string& line, int /*index*/) {
 }
 
 void TOFXParser::ParseLine(const std::string& text, TCSVLineData& row) {
+  ReadElement(text, row);
+}
+
+TOFXParser::TFault TOFXParser::ReadElement(const std::string& text, TCSVLineData& row) {
   row.Duplicate = false;
   row.DateText = RemoveAll(TagValue(text, "DTPOSTED"), '-');
   std::string description = TagValue(text, "MEMO");
@@ -30,28 +57,43 @@ void TOFXParser::ParseLine(const std::string& text, TCSVLineData& row) {
   row.RawLine = row.DateText + "," + description + "," + row.AmountText;
   row.Description = TrimBlanks(DecodeCharacterData(description));
   ClearValues(row);
-  ConvertAmount(row);
+  const bool hasAmount = ConvertAmountFrom(WithDecimalPoint(row.AmountText), row);
   ConvertDateYYYYMMDD(row);
+  if (row.Date == 0) return TFault::NoDate;
+  return hasAmount ? TFault::None : TFault::NoAmount;
 }
 
-void TOFXParser::LoadStatement(const std::string& fileName) {
+void TOFXParser::LoadLines(const std::vector<std::string>& lines) {
   PendingBlock.clear();
   ReadyElements.clear();
-  const std::vector<std::string> lines = ReadStatementLines(fileName);
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    AcceptText(FilterLine(lines[i], static_cast<int>(i)));
-    while (!ReadyElements.empty()) AcceptText(TakeReadyElement());
+    AcceptElement(FilterLine(lines[i], static_cast<int>(i)));
+    while (!ReadyElements.empty()) AcceptElement(TakeReadyElement());
+  }
+}
+
+void TOFXParser::AcceptElement(const std::string& text) {
+  if (IsBlankText(text)) return;
+  TCSVLineData row;
+  switch (ReadElement(text, row)) {
+    case TFault::None:
+      Lines.push_back(std::move(row));
+      break;
+    case TFault::NoDate:
+      ++LeftOut.NoDate;
+      break;
+    case TFault::NoAmount:
+      ++LeftOut.NoAmount;
+      break;
   }
 }
 
 std::string TOFXParser::TagValue(const std::string& block, const std::string& name) {
   const std::string open = "<" + name + ">";
-  const std::string close = "</" + name + ">";
-  std::string value = TrimBlanks(ExtractBetween(block, open, close));
-  if (value.empty() && block.find(close) == std::string::npos) {
-    value = TrimBlanks(ExtractBetween(block, open, "<"));
-  }
-  return value;
+  const std::size_t start = FindNoCase(block, open);
+  if (start == std::string::npos) return {};
+  const std::size_t from = start + open.size();
+  return TrimBlanks(std::string_view(block).substr(from, ValueEnd(block, from) - from));
 }
 
 void TOFXParser::CollectElements(const std::string& line) {

@@ -17,9 +17,13 @@ class TOFXParser : public TCSVParser {
   std::string FilterLine(const std::string& line, int index) override;
   // One transaction element: date, MEMO (or NAME when it is empty), amount.
   void ParseLine(const std::string& text, TCSVLineData& row) override;
-  void LoadStatement(const std::string& fileName) override;
+  // Every transaction element with a valid date and amount becomes a row;
+  // the others are counted in LeftOut.
+  void LoadLines(const std::vector<std::string>& lines) override;
 
-  // The element's value in XML form, else (no closing tag) up to the next tag.
+  // The value of a simple element: from its tag to the next "<", whatever
+  // closing tag follows later (CDATA sections belong to the value). Empty
+  // when the element is missing.
   static std::string TagValue(const std::string& block, const std::string& name);
 
   // Text from the last open transaction element on; empty outside one.
@@ -29,6 +33,10 @@ class TOFXParser : public TCSVParser {
   // Moves every element the line completes into ReadyElements.
   void CollectElements(const std::string& line);
   std::string TakeReadyElement();
+  enum class TFault { None, NoDate, NoAmount };
+  // ParseLine, saying why the element cannot be imported.
+  TFault ReadElement(const std::string& text, TCSVLineData& row);
+  void AcceptElement(const std::string& text);
 
   std::deque<std::string> ReadyElements;
 };

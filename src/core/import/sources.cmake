@@ -7,6 +7,7 @@ target_sources(tallyfold_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/NedbankCheckingParser.cpp
   ${CMAKE_CURRENT_LIST_DIR}/OFXParser.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StandardCSVParser.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/StatementCheck.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StatementFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StatementFormats.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StatementImport.cpp

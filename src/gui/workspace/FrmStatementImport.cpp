@@ -16,6 +16,7 @@
 #include "gui/workspace/DialogLook.h"
 #include "gui/workspace/WorkspaceDialogs.h"
 #include "import/CSVParser.h"
+#include "import/StatementCheck.h"
 #include "import/StatementImport.h"
 #include "model/Account.h"
 
@@ -61,6 +62,9 @@ void TfrmStatementImport::BuildControls() {
   lblHint->setAlignment(Qt::AlignTop | Qt::AlignLeft);
   chkIgnoreZero = new QCheckBox(QStringLiteral("Ignore zero value transactions"), this);
   chkIgnoreZero->setChecked(true);
+  lblLeftOut = NewLabel(QString(), this);
+  lblLeftOut->setWordWrap(true);
+  lblLeftOut->hide();
   lblProgress = new QLabel(this);
   pbProgress = new QProgressBar(this);
   pbProgress->setTextVisible(false);
@@ -101,6 +105,7 @@ void TfrmStatementImport::BuildLayout() {
   layout->addSpacing(6);
   layout->addLayout(hint);
   layout->addWidget(chkIgnoreZero);
+  layout->addWidget(lblLeftOut);
   layout->addStretch();
   layout->addLayout(progress);
   layout->addLayout(buttons);
@@ -109,8 +114,13 @@ void TfrmStatementImport::BuildLayout() {
   setTabOrder(btnOk, btnCancel);
 }
 
-void TfrmStatementImport::PrepareControls(TAccount& accounts, TAccount* preselected, int rowCount) {
-  btnOk->setText(QString::fromStdString(ImportButtonCaption(rowCount)));
+void TfrmStatementImport::PrepareControls(const TCSVParser& parser, TAccount& accounts,
+                                          TAccount* preselected) {
+  btnOk->setText(
+      QString::fromStdString(ImportButtonCaption(static_cast<int>(parser.Lines.size()))));
+  const std::string leftOut = LeftOutMessage(parser.LeftOut);
+  lblLeftOut->setText(QString::fromStdString(leftOut));
+  lblLeftOut->setVisible(!leftOut.empty());
   btnOk->setEnabled(false);
   FillAccountCombo(*cbxAccount, accounts);
   if (preselected != nullptr) {
@@ -125,7 +135,7 @@ void TfrmStatementImport::cbxAccountChange() {
 
 bool TfrmStatementImport::ImportLines(TCSVParser& parser, TAccount& accounts,
                                       TAccount* preselected) {
-  PrepareControls(accounts, preselected, static_cast<int>(parser.Lines.size()));
+  PrepareControls(parser, accounts, preselected);
   if (Dialogs_.Exec(*this) != QDialog::Accepted) return false;
   auto* target = dynamic_cast<TAccount*>(SelectedRow(*cbxAccount));
   if (target == nullptr) return false;

@@ -42,6 +42,8 @@ class TfrmStatementImport : public QDialog {
   QLabel* imgHint;
   QLabel* lblHint;
   QCheckBox* chkIgnoreZero;
+  // How many entries of the file the parser left out and why; hidden when none.
+  QLabel* lblLeftOut;
   QLabel* lblProgress;
   QProgressBar* pbProgress;
   QPushButton* btnOk;
@@ -58,7 +60,7 @@ class TfrmStatementImport : public QDialog {
  private:
   void BuildControls();
   void BuildLayout();
-  void PrepareControls(TAccount& accounts, TAccount* preselected, int rowCount);
+  void PrepareControls(const TCSVParser& parser, TAccount& accounts, TAccount* preselected);
   void BeginWork();
   void EndWork();
   // Shows the progress of a pass; repaints at most every few milliseconds

@@ -8,8 +8,8 @@
 #include "gui/workspace/FrmStatementImport.h"
 #include "gui/workspace/WorkspaceDialogs.h"
 #include "import/CSVParser.h"
+#include "import/StatementCheck.h"
 #include "import/StatementFormats.h"
-#include "import/StatementImport.h"
 
 namespace tf {
 namespace {
@@ -39,9 +39,10 @@ bool ImportStatement(QWidget* parent, TGlobal& global, TAccount* selectedAccount
   const int format = ChosenFormat(*chosen, initial);
   global.SetImportFileIndex(format);
   const std::unique_ptr<TCSVParser> parser = global.CreateStatementParser(format);
-  parser->LoadStatement(QFile::encodeName(chosen->Path).toStdString());
-  if (parser->Lines.empty()) {
-    dialogs.Warn(parent, QStringLiteral("Warning"), QString::fromLatin1(kEmptyStatementMessage));
+  const std::string refusal =
+      LoadCheckedStatement(*parser, format, QFile::encodeName(chosen->Path).toStdString());
+  if (!refusal.empty()) {
+    dialogs.Warn(parent, QStringLiteral("Warning"), QString::fromStdString(refusal));
     return false;
   }
   TfrmStatementImport dialog(dialogs, parent);

@@ -21,8 +21,9 @@ QStringList StatementOpenFilters();
 // Asks for the file and its format (remembering the format for the next
 // time), reads it and runs the import dialog over its rows into the root
 // accounts, `selectedAccount` preselected. True when rows were imported (or
-// all found to be there already); false after either dialog was cancelled or
-// for an empty file, which is reported. A file that cannot be read raises
+// all found to be there already); false after either dialog was cancelled, or
+// for an empty file or one that does not read as the chosen format, which is
+// reported. A file that cannot be read raises
 // TStatementFileError.
 bool ImportStatement(QWidget* parent, TGlobal& global, TAccount* selectedAccount,
                      const TWorkspaceDialogs& dialogs);

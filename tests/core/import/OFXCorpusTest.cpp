@@ -4,12 +4,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 
+#include "ImportTestSupport.h"
 #include "import/OFXParser.h"
 #include "import/StatementText.h"
-#include "ImportTestSupport.h"
 
 namespace tf::test {
 namespace {
@@ -49,18 +50,27 @@ TDateTime DateFromYYYYMMDD(const std::string& text) {
                     WholeNumberOr0(text.substr(6, 2)));
 }
 
+// Every transaction element that is closed: a row or an entry left out.
+int ClosedElements(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  int count = 0;
+  for (std::size_t at = text.find("</STMTTRN>"); at != std::string::npos;
+       at = text.find("</STMTTRN>", at + 1)) {
+    ++count;
+  }
+  return count;
+}
+
 void CheckStatement(const fs::path& file, const Expected& expected) {
   SCOPED_TRACE(file.filename().string());
   TOFXParser parser;
   parser.LoadStatement(file.string());
-  int dated = 0;
-  for (const TCSVLineData& row : parser.Lines) dated += row.Date != 0;
-  // The README counts what a strict reader keeps; rows it discards for a
-  // missing or impossible date come through here undated.
-  EXPECT_EQ(dated, expected.count);
-  if (expected.count > 0) {
-    EXPECT_EQ(parser.Lines.size(), static_cast<std::size_t>(expected.count));
-  }
+  // The README counts what a strict reader keeps; the entries it discards for
+  // a missing or impossible date or amount are counted as left out.
+  EXPECT_EQ(parser.Lines.size(), static_cast<std::size_t>(expected.count));
+  EXPECT_EQ(parser.LeftOut.Total(), ClosedElements(file) - expected.count);
+  for (const TCSVLineData& row : parser.Lines) EXPECT_NE(row.Date, 0);
   if (expected.count == 0 || parser.Lines.empty()) return;
   const TCSVLineData& first = parser.Lines.front();
   EXPECT_EQ(first.Date, DateFromYYYYMMDD(expected.date));

@@ -1,9 +1,8 @@
-#include "import/OFXParser.h"
-
 #include <gtest/gtest.h>
 
-#include "import/MarkupText.h"
 #include "ImportTestSupport.h"
+#include "import/MarkupText.h"
+#include "import/OFXParser.h"
 
 namespace tf::test {
 namespace {
@@ -18,14 +17,26 @@ TEST(OFXParser, TagValueInXmlAndSgmlForm) {
       {"<STMTTRN><NAME>SHOP   <!-- note --></STMTTRN>", "NAME", "SHOP"},
       {"<STMTTRN><MEMO></MEMO><NAME>SHOP</STMTTRN>", "MEMO", ""},
       {"<STMTTRN><TRNAMT>5</STMTTRN>", "NAME", ""},
+      // A value ends at the next "<", wherever its closing tag stands.
+      {"<STMTTRN><TRNAMT>-1.50<FITID>7<NAME>A</NAME></FITID></TRNAMT></STMTTRN>", "TRNAMT",
+       "-1.50"},
+      {"<STMTTRN><NAME>SHOP<!-- note --></NAME></STMTTRN>", "NAME", "SHOP"},
+      // CDATA sections belong to the value, "<" and all.
+      {"<STMTTRN><NAME> <![CDATA[A<B]]> </NAME></STMTTRN>", "NAME", "<![CDATA[A<B]]>"},
+      {"<STMTTRN><name>lower</name></STMTTRN>", "NAME", "lower"},
   };
-  for (const Case& c : cases) EXPECT_EQ(TOFXParser::TagValue(c.block, c.name), c.expected) << c.block;
+  for (const Case& c : cases)
+    EXPECT_EQ(TOFXParser::TagValue(c.block, c.name), c.expected) << c.block;
 }
 
 TEST(OFXParser, SgmlFixture) {
   TOFXParser parser;
   parser.LoadStatement(Fixture("ofx_sgml.ofx"));
-  ASSERT_EQ(parser.Lines.size(), 3u);  // the last element is never closed
+  // 1,000.00 is no OFX amount (no thousand separators); the last element is
+  // never closed.
+  ASSERT_EQ(parser.Lines.size(), 2u);
+  EXPECT_EQ(parser.LeftOut.NoAmount, 1);
+  EXPECT_EQ(parser.LeftOut.NoDate, 0);
 
   const TCSVLineData& shop = parser.Lines[0];
   EXPECT_EQ(shop.Date, EncodeDate(2008, 1, 31));
@@ -36,17 +47,60 @@ TEST(OFXParser, SgmlFixture) {
   EXPECT_EQ(shop.RawLine, "20080131120000[5:EST],SHOP,-12.50");
   EXPECT_EQ(shop.BalanceText, "");
 
-  const TCSVLineData& emptyMemo = parser.Lines[1];
-  EXPECT_EQ(emptyMemo.Description, "PAYER  NAME");  // OFX descriptions keep their blanks
-  EXPECT_EQ(emptyMemo.Amount, TCurrency{});
-  EXPECT_EQ(emptyMemo.AmountText, "1,000.00");
-
-  const TCSVLineData& fees = parser.Lines[2];
-  EXPECT_EQ(fees.Date, 0);
-  EXPECT_EQ(fees.DateText, "20080230");
-  EXPECT_EQ(fees.Amount, Money("-0.015"));
+  const TCSVLineData& fees = parser.Lines[1];
+  EXPECT_EQ(fees.Date, EncodeDate(2008, 2, 29));
+  EXPECT_EQ(fees.Amount, Money("-0.015"));  // the comment after it is no part of it
   EXPECT_EQ(fees.Description, "Fees & charges");
-  EXPECT_EQ(fees.RawLine, "20080230,Fees &amp; charges,-0.015");
+  EXPECT_EQ(fees.RawLine, "20080229,Fees &amp; charges,-0.015");
+}
+
+TEST(OFXParser, ACommaIsADecimalSeparatorInAmounts) {
+  TOFXParser parser;
+  parser.LoadStatement(Fixture("ofx_decimal_comma.ofx"));
+  ASSERT_EQ(parser.Lines.size(), 3u);
+  EXPECT_EQ(parser.Lines[0].Amount, Money("-200"));
+  EXPECT_EQ(parser.Lines[1].Amount, Money("1500.5"));
+  EXPECT_EQ(parser.Lines[2].Amount, Money("-12.34"));
+  // The key keeps the amount as the bank wrote it.
+  EXPECT_EQ(parser.Lines[0].RawLine, "20240305,MIETE MAERZ,-200,00");
+  // -1.234,56 has a thousand separator: refused, never read as 0.
+  EXPECT_EQ(parser.LeftOut.NoAmount, 1);
+  EXPECT_EQ(parser.LeftOut.NoDate, 0);
+}
+
+TEST(OFXParser, ClosingTagsAtTheEndOfTheParentEndNoValue) {
+  TOFXParser parser;
+  parser.LoadStatement(Fixture("ofx_closing_at_end.ofx"));
+  ASSERT_EQ(parser.Lines.size(), 2u);
+  const TCSVLineData& shop = parser.Lines[0];
+  EXPECT_EQ(shop.Date, EncodeDate(2023, 1, 5));
+  EXPECT_EQ(shop.Amount, Money("-143.94"));
+  EXPECT_EQ(shop.Description, "CARD PURCHASE");
+  EXPECT_EQ(shop.RawLine, "20230105120000,CARD PURCHASE,-143.94");
+  EXPECT_EQ(parser.Lines[1].Amount, Money("2500"));
+  EXPECT_EQ(parser.Lines[1].Description, "SALARY");
+  EXPECT_EQ(parser.LeftOut.Total(), 0);
+}
+
+TEST(OFXParser, EntriesWithoutADateOrAnAmountAreLeftOutAndCounted) {
+  struct Case {
+    const char* fixture;
+    std::vector<std::string> kept;
+    int noDate, noAmount;
+  };
+  const Case cases[] = {
+      {"ofx_empty_entry.ofx", {"FUEL"}, 1, 0},
+      {"ofx_undated_entries.ofx", {"KEPT"}, 4, 2},
+  };
+  for (const Case& c : cases) {
+    TOFXParser parser;
+    parser.LoadStatement(Fixture(c.fixture));
+    std::vector<std::string> kept;
+    for (const TCSVLineData& row : parser.Lines) kept.push_back(row.Description);
+    EXPECT_EQ(kept, c.kept) << c.fixture;
+    EXPECT_EQ(parser.LeftOut.NoDate, c.noDate) << c.fixture;
+    EXPECT_EQ(parser.LeftOut.NoAmount, c.noAmount) << c.fixture;
+  }
 }
 
 TEST(OFXParser, EveryElementOfAOneLineStatementIsARow) {

@@ -1,9 +1,11 @@
 // The statement import: the open dialog with its formats, the import dialog
 // (account choice, button caption, the zero-amount box, progress caption),
-// rows imported before left out, cancel, and the empty-file warning.
+// rows imported before left out, cancel, the empty-file warning, the refusal of
+// a file in another layout and the count of entries left out.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -35,6 +37,7 @@ struct TOpened {
   bool IgnoreZero = false;
   bool Editable = true;
   QStringList Accounts;
+  QString LeftOut;  // the left-out line, empty while it is hidden
 };
 
 // Notes every caption the dialog takes.
@@ -86,6 +89,8 @@ class StatementImportTest : public QObject {
       Opened_.Account = import.cbxAccount->currentText();
       Opened_.IgnoreZero = import.chkIgnoreZero->isChecked();
       Opened_.Editable = import.cbxAccount->isEditable();
+      Opened_.LeftOut =
+          import.lblLeftOut->isVisibleTo(&import) ? import.lblLeftOut->text() : QString();
       Opened_.Accounts.clear();
       for (int i = 0; i < import.cbxAccount->count(); ++i)
         Opened_.Accounts << import.cbxAccount->itemText(i);
@@ -341,6 +346,44 @@ class StatementImportTest : public QObject {
     QVERIFY(!opened);
     QCOMPARE(Messages(),
              QStringList({"Warning: File seems to be empty, import will not continue"}));
+  }
+
+  // Read as ABSA, the program's own export has no date the layout knows.
+  void aFileOfAnotherLayoutIsRefused() {
+    ChooseFile(WriteStatement("march.csv", {kShop, kSalary}), 1);
+    bool opened = false;
+    Context_->Script->ExecDialog = [&](QDialog&) {
+      opened = true;
+      return int(QDialog::Accepted);
+    };
+    QVERIFY(!Import(Cheque_));
+    QVERIFY(!opened);
+    QCOMPARE(Messages(), QStringList({"Warning: This file does not look like an ABSA statement: "
+                                      "no line holds a date"}));
+    QCOMPARE(Rows(*Cheque_), 0);
+  }
+
+  void entriesLeftOutAreCountedInTheDialog() {
+    const QString path = QDir(Context_->Home->path()).filePath("bank.ofx");
+    WriteBytes(path,
+               "<OFX><BANKTRANLIST>\r\n"
+               "<STMTTRN><DTPOSTED>20080131<TRNAMT>-12.50<NAME>SHOP</STMTTRN>\r\n"
+               "<STMTTRN><DTPOSTED>20080231<TRNAMT>-1.00<NAME>NO SUCH DAY</STMTTRN>\r\n"
+               "<STMTTRN><FITID>REDACTED</STMTTRN>\r\n"
+               "<STMTTRN><DTPOSTED>20080201<TRNAMT>12,5O<NAME>TYPO</STMTTRN>\r\n"
+               "</BANKTRANLIST></OFX>\r\n");
+    ChooseFile(path, 5);
+    AnswerDialog(QDialog::Accepted);
+    QVERIFY(Import(Cheque_));
+    QCOMPARE(Opened_.Button, QStringLiteral("Import 1 transactions"));
+    QCOMPARE(Opened_.LeftOut, QStringLiteral("2 entries left out: no valid date; "
+                                             "1 entry left out: no amount"));
+    QCOMPARE(Rows(*Cheque_), 1);
+
+    ChooseFile(WriteStatement("march.csv", {kShop}));
+    AnswerDialog(QDialog::Rejected);
+    QVERIFY(!Import(Cheque_));
+    QCOMPARE(Opened_.LeftOut, QString());
   }
 
   void anUnreadableFileRaisesTheLoadError() {
