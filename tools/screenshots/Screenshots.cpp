@@ -8,6 +8,11 @@
 //   tallyfold-screenshots --list          the names
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTextBrowser>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -35,6 +40,9 @@
 #include "gui/app/FrmPasswordPrompt.h"
 #include "gui/app/FrmSettings.h"
 #include "gui/app/MainPages.h"
+#include "gui/calculators/FrmCalcMain.h"
+#include "gui/calculators/FrmCapitalInvestment.h"
+#include "gui/calculators/FrmPersonalLoanCalc.h"
 #include "gui/workspace/FrmAccountEdit.h"
 #include "gui/workspace/FrmCategoryManagement.h"
 #include "gui/workspace/FrmCatergorySelection.h"
@@ -49,6 +57,8 @@
 #include "import/StatementFormats.h"
 #include "model/Account.h"
 #include "model/ImportSettings.h"
+#include "calculators/LoanScheduleDocument.h"
+#include "calculators/RepaymentSchedule.h"
 #include "model/Transactions.h"
 #include "store/DateTime.h"
 
@@ -295,6 +305,34 @@ std::unique_ptr<QWidget> ImportDialog() {
   return Picture(picture);
 }
 
+// The calculators page with figures typed in: a car loan of 250,000 at
+// 11.5 % over five years, and 500 a month saved at 8 % for ten years.
+std::unique_ptr<TfrmCalcMain> CalculatorsPage(int tab) {
+  auto page = std::make_unique<TfrmCalcMain>(Global(), DesktopCalculatorDialogs());
+  page->resize(760, 480);
+  TfrmPersonalLoanCalc& loan = *page->PersonalLoan;
+  loan.edtAnnualInterestRate->setText(QStringLiteral("11.5"));
+  loan.cbxTermMonths->setEditText(QStringLiteral("60"));
+  loan.edtLoanAmount->setText(QStringLiteral("250000"));
+  loan.dtpStartDate->setDate(QDate(2025, 4, 1));
+  TfrmCapitalInvestment& investment = *page->CapitalInvestment;
+  investment.cbxDepositType->setCurrentIndex(1);
+  investment.edtAnnualInterestRate->setText(QStringLiteral("8"));
+  investment.cbxTermYear->setEditText(QStringLiteral("10"));
+  investment.edtInvestAmount->setText(QStringLiteral("500"));
+  page->pagMain->setCurrentIndex(tab);
+  return page;
+}
+
+// The repayment schedule of a small loan as a browser would show it.
+std::unique_ptr<QWidget> LoanScheduleShot() {
+  const TMortgageRecord record = BuildRepaymentSchedule(12, 12, 10000, 10, EncodeDate(2025, 1, 1));
+  auto browser = std::make_unique<QTextBrowser>();
+  browser->setHtml(QString::fromStdString(LoanScheduleDocument(record, {})));
+  browser->resize(660, 640);
+  return browser;
+}
+
 // --- the shots
 
 struct TShot {
@@ -362,6 +400,9 @@ const std::vector<TShot>& Shots() {
        [] { return std::make_unique<TfrmPasswordPrompt>(QStringLiteral("secret")); }},
       {"date-picker", TDataSet::Sample,
        [] { return std::make_unique<TfrmDatePicker>(EncodeDate(2025, 3, 14)); }},
+      {"calculator-loan", TDataSet::Sample, [] { return CalculatorsPage(0); }},
+      {"calculator-investment", TDataSet::Sample, [] { return CalculatorsPage(1); }},
+      {"loan-schedule", TDataSet::Sample, LoanScheduleShot},
       {"error-window", TDataSet::Sample,
        [] {
          auto window = std::make_unique<TfrmErrorWindow>(TfrmErrorWindow::TMailSender{});
