@@ -15,6 +15,7 @@
 #include <QTextBrowser>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -324,6 +325,33 @@ std::unique_ptr<TfrmCalcMain> CalculatorsPage(int tab) {
   return page;
 }
 
+// The main window on its "Calculators" tab, the car loan's term worked out
+// from a larger repayment (Up pressed in the repayment box).
+std::unique_ptr<QWidget> MainWindowCalculators() {
+  auto window =
+      std::make_unique<TfrmMain>(Global(), DefaultMainPages(Global()), std::vector<std::string>{});
+  window->resize(1180, 720);
+  window->Start();
+  window->tcMain->setCurrentIndex(3);
+  window->show();
+  window->activateWindow();
+  Settle(300);
+  auto* loan = window->findChild<TfrmPersonalLoanCalc*>();
+  loan->edtAnnualInterestRate->setText(QStringLiteral("11.5"));
+  loan->cbxTermMonths->setEditText(QStringLiteral("60"));
+  loan->edtLoanAmount->setText(QStringLiteral("250000"));
+  loan->dtpStartDate->setDate(QDate(2025, 4, 1));
+  loan->edtRepayments->setFocus();
+  Settle(100);
+  for (int i = 0; i < 5; ++i) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier);
+    QApplication::sendEvent(loan->edtRepayments, &press);
+    QApplication::sendEvent(loan->edtRepayments, &release);
+  }
+  return window;
+}
+
 // The repayment schedule of a small loan as a browser would show it.
 std::unique_ptr<QWidget> LoanScheduleShot() {
   const TMortgageRecord record = BuildRepaymentSchedule(12, 12, 10000, 10, EncodeDate(2025, 1, 1));
@@ -400,6 +428,7 @@ const std::vector<TShot>& Shots() {
        [] { return std::make_unique<TfrmPasswordPrompt>(QStringLiteral("secret")); }},
       {"date-picker", TDataSet::Sample,
        [] { return std::make_unique<TfrmDatePicker>(EncodeDate(2025, 3, 14)); }},
+      {"main-calculators", TDataSet::Sample, MainWindowCalculators},
       {"calculator-loan", TDataSet::Sample, [] { return CalculatorsPage(0); }},
       {"calculator-investment", TDataSet::Sample, [] { return CalculatorsPage(1); }},
       {"loan-schedule", TDataSet::Sample, LoanScheduleShot},
