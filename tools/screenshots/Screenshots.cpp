@@ -8,8 +8,14 @@
 //   tallyfold-screenshots --list          the names
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTextBrowser>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -40,6 +46,9 @@
 #include "gui/budgets/FrmBudgetViewer.h"
 #include "gui/reports/ChartView.h"
 #include "gui/reports/FrmReportView.h"
+#include "gui/calculators/FrmCalcMain.h"
+#include "gui/calculators/FrmCapitalInvestment.h"
+#include "gui/calculators/FrmPersonalLoanCalc.h"
 #include "gui/workspace/FrmAccountEdit.h"
 #include "gui/workspace/FrmCategoryManagement.h"
 #include "gui/workspace/FrmCatergorySelection.h"
@@ -55,6 +64,8 @@
 #include "model/Account.h"
 #include "model/Budget.h"
 #include "model/ImportSettings.h"
+#include "calculators/LoanScheduleDocument.h"
+#include "calculators/RepaymentSchedule.h"
 #include "model/Transactions.h"
 #include "store/DateTime.h"
 
@@ -425,6 +436,59 @@ std::unique_ptr<QWidget> ReportsPage(bool drill) {
     view->BuildSpendingBySubcategory("Food");
   }
   return view;
+// The calculators page with figures typed in: a car loan of 250,000 at
+// 11.5 % over five years, and 500 a month saved at 8 % for ten years.
+std::unique_ptr<TfrmCalcMain> CalculatorsPage(int tab) {
+  auto page = std::make_unique<TfrmCalcMain>(Global(), DesktopCalculatorDialogs());
+  page->resize(760, 480);
+  TfrmPersonalLoanCalc& loan = *page->PersonalLoan;
+  loan.edtAnnualInterestRate->setText(QStringLiteral("11.5"));
+  loan.cbxTermMonths->setEditText(QStringLiteral("60"));
+  loan.edtLoanAmount->setText(QStringLiteral("250000"));
+  loan.dtpStartDate->setDate(QDate(2025, 4, 1));
+  TfrmCapitalInvestment& investment = *page->CapitalInvestment;
+  investment.cbxDepositType->setCurrentIndex(1);
+  investment.edtAnnualInterestRate->setText(QStringLiteral("8"));
+  investment.cbxTermYear->setEditText(QStringLiteral("10"));
+  investment.edtInvestAmount->setText(QStringLiteral("500"));
+  page->pagMain->setCurrentIndex(tab);
+  return page;
+}
+
+// The main window on its "Calculators" tab, the car loan's term worked out
+// from a larger repayment (Up pressed in the repayment box).
+std::unique_ptr<QWidget> MainWindowCalculators() {
+  auto window =
+      std::make_unique<TfrmMain>(Global(), DefaultMainPages(Global()), std::vector<std::string>{});
+  window->resize(1180, 720);
+  window->Start();
+  window->tcMain->setCurrentIndex(3);
+  window->show();
+  window->activateWindow();
+  Settle(300);
+  auto* loan = window->findChild<TfrmPersonalLoanCalc*>();
+  loan->edtAnnualInterestRate->setText(QStringLiteral("11.5"));
+  loan->cbxTermMonths->setEditText(QStringLiteral("60"));
+  loan->edtLoanAmount->setText(QStringLiteral("250000"));
+  loan->dtpStartDate->setDate(QDate(2025, 4, 1));
+  loan->edtRepayments->setFocus();
+  Settle(100);
+  for (int i = 0; i < 5; ++i) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier);
+    QApplication::sendEvent(loan->edtRepayments, &press);
+    QApplication::sendEvent(loan->edtRepayments, &release);
+  }
+  return window;
+}
+
+// The repayment schedule of a small loan as a browser would show it.
+std::unique_ptr<QWidget> LoanScheduleShot() {
+  const TMortgageRecord record = BuildRepaymentSchedule(12, 12, 10000, 10, EncodeDate(2025, 1, 1));
+  auto browser = std::make_unique<QTextBrowser>();
+  browser->setHtml(QString::fromStdString(LoanScheduleDocument(record, {})));
+  browser->resize(660, 640);
+  return browser;
 }
 
 // --- the shots
@@ -510,6 +574,10 @@ const std::vector<TShot>& Shots() {
        [] { return BudgetWindowWithMenus(OpenCreateBudgetMenu); }},
       {"budget-grid-menu", TDataSet::Sample,
        [] { return BudgetWindowWithMenus(OpenBudgetGridMenu); }},
+      {"main-calculators", TDataSet::Sample, MainWindowCalculators},
+      {"calculator-loan", TDataSet::Sample, [] { return CalculatorsPage(0); }},
+      {"calculator-investment", TDataSet::Sample, [] { return CalculatorsPage(1); }},
+      {"loan-schedule", TDataSet::Sample, LoanScheduleShot},
       {"error-window", TDataSet::Sample,
        [] {
          auto window = std::make_unique<TfrmErrorWindow>(TfrmErrorWindow::TMailSender{});

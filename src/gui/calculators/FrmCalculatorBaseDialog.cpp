@@ -1,9 +1,13 @@
 #include "gui/calculators/FrmCalculatorBaseDialog.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QTextDocument>
+#include <algorithm>
 
 #include "app/Global.h"
 #include "calculators/CalcNumbers.h"
@@ -110,6 +114,20 @@ QComboBox* TfrmCalculatorBaseDialog::NewTermBox() {
   box->setInsertPolicy(QComboBox::NoInsert);
   box->setMaxVisibleItems(12);
   return box;
+}
+
+QPlainTextEdit* TfrmCalculatorBaseDialog::NewHelpMemo(const QStringList& lines) {
+  auto* memo = new QPlainTextEdit(this);
+  memo->setReadOnly(true);
+  memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  memo->setTabChangesFocus(true);
+  memo->setPlainText(lines.join(QLatin1Char('\n')));
+  const QFontMetrics metrics(font());
+  int width = 0;
+  for (const QString& line : lines) width = std::max(width, metrics.horizontalAdvance(line));
+  const int margins = 2 * (memo->frameWidth() + int(memo->document()->documentMargin())) + 8;
+  memo->setFixedSize(width + margins, int(lines.size() + 1) * metrics.lineSpacing() + margins);
+  return memo;
 }
 
 TCalcNumberFormat TfrmCalculatorBaseDialog::NumberFormat() const {

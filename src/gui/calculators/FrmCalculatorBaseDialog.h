@@ -13,6 +13,7 @@
 class QComboBox;
 class QKeyEvent;
 class QLineEdit;
+class QPlainTextEdit;
 
 namespace tf {
 
@@ -61,6 +62,9 @@ class TfrmCalculatorBaseDialog : public QWidget {
   QLineEdit* NewAmountBox(bool readOnly = false);
   // An editable term box that never adds typed numbers to its list.
   QComboBox* NewTermBox();
+  // A read-only help box holding the lines, wide and high enough to show
+  // them whole; its text can be selected and copied.
+  QPlainTextEdit* NewHelpMemo(const QStringList& lines);
 
  private:
   TGlobal& Global_;

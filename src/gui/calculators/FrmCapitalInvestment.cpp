@@ -60,11 +60,7 @@ void TfrmCapitalInvestment::BuildControls() {
   edtValueAtMaturity = NewAmountBox();
   lblInterestEarned = new QLabel(QStringLiteral("Interest Earned :"), this);
   edtInterestEarned = NewAmountBox(true);
-  mmoHelp = new QPlainTextEdit(this);
-  mmoHelp->setReadOnly(true);
-  mmoHelp->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  mmoHelp->setTabChangesFocus(true);
-  mmoHelp->setPlainText(kHelpLines.join(QLatin1Char('\n')));
+  mmoHelp = NewHelpMemo(kHelpLines);
   for (QLabel* label :
        {lblDeposit, lblInterestRate, lblTerm, lblValueAtMaturity, lblInterestEarned})
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -107,8 +103,8 @@ void TfrmCapitalInvestment::BuildLayout() {
   const int boxWidth = 150;
   for (QLineEdit* box : {edtInvestAmount, edtValueAtMaturity, edtInterestEarned})
     box->setFixedWidth(boxWidth);
+  edtAnnualInterestRate->setFixedWidth(80);
 
-  mmoHelp->setFixedHeight(mmoHelp->fontMetrics().lineSpacing() * 4 + 12);
   auto* column = new QVBoxLayout;
   column->addLayout(grid);
   column->addWidget(mmoHelp);

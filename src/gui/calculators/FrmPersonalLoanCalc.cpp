@@ -77,11 +77,7 @@ void TfrmPersonalLoanCalc::BuildControls() {
   edtRepayments = NewAmountBox();
   lblTotalRepayments = new QLabel(QStringLiteral("Total Repayments :"), this);
   edtTotalRepayments = NewAmountBox(true);
-  mmoHelp = new QPlainTextEdit(this);
-  mmoHelp->setReadOnly(true);
-  mmoHelp->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  mmoHelp->setTabChangesFocus(true);
-  mmoHelp->setPlainText(kHelpLines.join(QLatin1Char('\n')));
+  mmoHelp = NewHelpMemo(kHelpLines);
   grpRepaymentSchedule = new QGroupBox(QStringLiteral("Repayment Schedule"), this);
   lblStartDate = new QLabel(QStringLiteral("Start Date :"), grpRepaymentSchedule);
   dtpStartDate = new QDateEdit(grpRepaymentSchedule);
@@ -114,8 +110,9 @@ void TfrmPersonalLoanCalc::BuildLayout() {
   rate->addWidget(lblPercent);
   rate->addStretch();
 
+  for (QLineEdit* box : {edtLoanAmount, edtRepayments, edtTotalRepayments}) box->setFixedWidth(150);
+  edtAnnualInterestRate->setFixedWidth(80);
   auto* grid = new QGridLayout;
-  grid->setColumnMinimumWidth(1, 150);
   grid->addWidget(lblLoanAmount, 0, 0);
   grid->addWidget(edtLoanAmount, 0, 1);
   grid->addWidget(lblInterestRate, 1, 0);
@@ -134,7 +131,6 @@ void TfrmPersonalLoanCalc::BuildLayout() {
   schedule->addWidget(btnRepaymentschedule, 1, 0, 1, 2);
   schedule->setColumnStretch(2, 1);
 
-  mmoHelp->setFixedHeight(mmoHelp->fontMetrics().lineSpacing() * 5 + 12);
   auto* column = new QVBoxLayout;
   column->addLayout(grid);
   column->addWidget(mmoHelp);
