@@ -139,9 +139,10 @@ class BudgetCommandsTest : public QObject {
   }
 
   void copyActualFromLastMonthMakesItPositive() {
-    TBudget* february = AddBudget("Food", 2026, 2, 0, false);
-    february->FieldAt(TBudget::fActual)
-        ->SetValue(TVariant::Currency(TCurrency::FromDouble(-320.50)));
+    TAccount* cheque = AddAccount("Cheque", "{A}");
+    AddTransaction(*cheque, "12 Feb 2026", "shop", -320.50, "Food");
+    AddTransaction(*cheque, "13 Feb 2026", "moved", -1000, "Food", ttTransfer);
+    AddBudget("Food", 2026, 2, 0, false);
     AddBudget("Food", 2026, 3, 10, false);
     AddBudget("Fuel", 2026, 3, 10, false);
     Page_->Show();
