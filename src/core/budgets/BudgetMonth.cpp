@@ -137,10 +137,15 @@ bool TBudgetMonth::CopyActualFromLastMonth(std::size_t row) {
   if (line == nullptr) return false;
   const int year = Month_ == 1 ? Year_ - 1 : Year_;
   const int month = Month_ == 1 ? 12 : Month_ - 1;
-  const TBudget* last =
-      BudgetTable().FindBudget(year, month, line->FieldAt(TBudget::fCategoryName)->AsString());
+  const std::string category = line->FieldAt(TBudget::fCategoryName)->AsString();
+  TBudget* last = BudgetTable().FindBudget(year, month, category);
   if (last == nullptr) return false;
-  TCurrency value = last->FieldAt(TBudget::fActual)->AsCurrency();
+  // The stored "Actual" is only as new as the last time that month was
+  // shown; transactions changed since then count too.
+  Global_.BuildMonthIndex(true);
+  TCurrency value =
+      TCurrency::FromDouble(Global_.Accounts.SumCategory(year, month, 0, category, false));
+  SetMoney(*last, TBudget::fActual, value);
   if (value < TCurrency{}) value = -value;
   SetMoney(*line, TBudget::fMax, value);
   ReadLine(Rows_[row]);

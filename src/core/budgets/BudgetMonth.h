@@ -75,8 +75,9 @@ class TBudgetMonth {
   // it holds none. Rows other than line rows are left alone.
   void SetBudgeted(std::size_t row, const std::string& text);
   void SetBudgeted(std::size_t row, TCurrency amount);
-  // "Max" := last month's "Actual" of the same category, made positive;
-  // false when the row is no line or last month has no such line.
+  // "Max" := last month's actual amount of the same category, summed anew
+  // (and stored in last month's line), made positive; false when the row is
+  // no line or last month has no line for the category.
   bool CopyActualFromLastMonth(std::size_t row);
   // Moves a line to the other section, then refreshes.
   void ChangeType(std::size_t row);

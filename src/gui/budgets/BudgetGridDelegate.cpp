@@ -54,9 +54,7 @@ void DrawText(QPainter& painter, const QString& text, const QRect& rect, THorizo
 TBudgetGridDelegate::TBudgetGridDelegate(TGrid grid, QObject* parent)
     : QStyledItemDelegate(parent), Grid_(grid) {}
 
-QColor TBudgetGridDelegate::Background(int row, const QModelIndex& index, bool selected,
-                                       bool focused) const {
-  (void)focused;
+QColor TBudgetGridDelegate::Background(int row, const QModelIndex& index, bool selected) const {
   if (Grid_ == TGrid::Totals) {
     if (index.row() == 0 || index.column() == 0)
       return QApplication::palette().color(QPalette::Button);
@@ -77,7 +75,7 @@ void TBudgetGridDelegate::PaintLines(QPainter& painter, const QStyleOptionViewIt
   const bool selected = option.state & QStyle::State_Selected;
   const bool focused = HasFocus(option);
   const int column = index.column();
-  painter.fillRect(cell, Background(index.row() + 1, index, selected, focused));
+  painter.fillRect(cell, Background(index.row() + 1, index, selected));
   const TBudgetRowKind kind = KindOf(index);
   const QString text = index.data(Qt::DisplayRole).toString();
   const QRect textRect = cell.adjusted(2, 0, -2, 0);
@@ -110,7 +108,7 @@ void TBudgetGridDelegate::PaintLines(QPainter& painter, const QStyleOptionViewIt
 void TBudgetGridDelegate::PaintTotals(QPainter& painter, const QStyleOptionViewItem& option,
                                       const QModelIndex& index) const {
   const QRect cell = option.rect;
-  painter.fillRect(cell, Background(index.row(), index, false, false));
+  painter.fillRect(cell, Background(index.row(), index, false));
   const QString text = index.data(Qt::DisplayRole).toString();
   if (index.row() == 0 || index.column() == 0) {
     painter.setFont(Font(false));

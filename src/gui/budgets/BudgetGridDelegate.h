@@ -18,7 +18,7 @@ class TBudgetGridDelegate : public QStyledItemDelegate {
   explicit TBudgetGridDelegate(TGrid grid, QObject* parent = nullptr);
 
   // Background of a cell; `row` counts the heading row as 0.
-  QColor Background(int row, const QModelIndex& index, bool selected, bool focused) const;
+  QColor Background(int row, const QModelIndex& index, bool selected) const;
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override;

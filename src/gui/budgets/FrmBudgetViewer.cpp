@@ -367,6 +367,7 @@ void TfrmBudgetViewer::EditorOpened(QWidget* editor, int row) {
   EditRow_ = row;
   const TBudget* line = GridModel_->LineAt(row);
   EditOriginal_ = line != nullptr ? line->FieldAt(TBudget::fMax)->AsCurrency() : TCurrency{};
+  EditTyped_ = false;
   editor->installEventFilter(this);
 }
 
@@ -374,6 +375,7 @@ void TfrmBudgetViewer::BudgetedEdited(int row, const QString& text) {
   if (Month_ == nullptr || GridModel_->LineAt(row) == nullptr) return;
   Month_->SetBudgeted(static_cast<std::size_t>(row), text.toStdString());
   Dirty_ = true;
+  EditTyped_ = true;
   // Only the Difference: a change of the edited cell would refill its editor.
   GridModel_->CellChanged(row, TBudgetGridModel::colDifference);
   UpdateTotals();
@@ -521,9 +523,24 @@ bool TfrmBudgetViewer::HandleKey(const QKeyEvent& key) {
   return false;
 }
 
+bool TfrmBudgetViewer::HandleEditorArrow(const QKeyEvent& key) {
+  if (EditTyped_ || key.modifiers() != Qt::NoModifier) return false;
+  if (key.key() != Qt::Key_Left && key.key() != Qt::Key_Right) return false;
+  // Until something is typed the arrows go on through the grid, so the
+  // editor that opens on its own does not trap them.
+  SelectCell(CurrentRow(), key.key() == Qt::Key_Left ? TBudgetGridModel::colActual
+                                                     : TBudgetGridModel::colDifference);
+  grdMain->setFocus();
+  return true;
+}
+
 bool TfrmBudgetViewer::eventFilter(QObject* watched, QEvent* event) {
-  const bool onGrid = watched == grdMain || (Editor_ != nullptr && watched == Editor_);
+  const bool onEditor = Editor_ != nullptr && watched == Editor_;
+  const bool onGrid = watched == grdMain || onEditor;
   if (onGrid && event->type() == QEvent::KeyPress && HandleKey(*static_cast<QKeyEvent*>(event)))
+    return true;
+  if (onEditor && event->type() == QEvent::KeyPress &&
+      HandleEditorArrow(*static_cast<QKeyEvent*>(event)))
     return true;
   if (watched == grdMain->viewport() && event->type() == QEvent::MouseButtonRelease)
     grdMainMouseUp(static_cast<QMouseEvent*>(event)->position().toPoint());

@@ -98,6 +98,7 @@ class TfrmBudgetViewer : public QWidget {
   void dtpDateChange();
   void grdMainMouseUp(const QPoint& point);
   bool HandleKey(const QKeyEvent& key);
+  bool HandleEditorArrow(const QKeyEvent& key);
 
   TGlobal& Global_;
   const TWorkspaceDialogs& Dialogs_;
@@ -124,6 +125,9 @@ class TfrmBudgetViewer : public QWidget {
   QPointer<QWidget> Editor_;
   int EditRow_ = -1;
   TCurrency EditOriginal_;
+  // Something was typed since the editor opened: the arrows then move the
+  // cursor in the text instead of to the next cell.
+  bool EditTyped_ = false;
   // A typed amount not yet saved.
   bool Dirty_ = false;
 };

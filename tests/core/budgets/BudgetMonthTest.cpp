@@ -158,8 +158,14 @@ TEST_F(BudgetMonthTest, EditingTheBudgetedCellUpdatesDifferenceAndTotals) {
 }
 
 TEST_F(BudgetMonthTest, CopiesLastMonthsActualAsAPositiveBudget) {
-  AddBudgetLine("Food", 2024, 2, "0", false, "-320.50");
-  AddBudgetLine("Food", 2023, 12, "0", false, "-75");
+  TAccount& cheque = AddAccount("Cheque");
+  AddTransaction(cheque, "10 Dec 2023", "shop", "Food", "-75");
+  AddTransaction(cheque, "03 Feb 2024", "shop", "Food", "-300");
+  AddTransaction(cheque, "04 Feb 2024", "market", "Food", "-20.50");
+  TransactionsChanged();
+  // Stale figures from when those months were last shown.
+  TBudget& february = AddBudgetLine("Food", 2024, 2, "0", false, "-99");
+  AddBudgetLine("Food", 2023, 12, "0", false, "0");
   AddBudgetLine("Food", 2024, 3, "0", false);
   AddBudgetLine("Food", 2024, 1, "0", false);
   AddBudgetLine("Fuel", 2024, 3, "10", false);
@@ -168,6 +174,7 @@ TEST_F(BudgetMonthTest, CopiesLastMonthsActualAsAPositiveBudget) {
   ASSERT_EQ(Shape(march), "[Expenses] | Food | Fuel | -");
   EXPECT_TRUE(march.CopyActualFromLastMonth(1));
   EXPECT_EQ(march.Rows()[1].Budgeted, Money("320.50"));
+  EXPECT_EQ(february.FieldAt(TBudget::fActual)->AsCurrency(), Money("-320.50"));
   EXPECT_FALSE(march.CopyActualFromLastMonth(2));  // no Fuel line in February
   EXPECT_EQ(march.Rows()[2].Budgeted, Money("10"));
   EXPECT_FALSE(march.CopyActualFromLastMonth(0));

@@ -12,6 +12,8 @@
 
 #include "BudgetGuiSupport.h"
 #include "app/Formats.h"
+#include "gui/app/FrmMain.h"
+#include "gui/app/MainPages.h"
 #include "gui/budgets/BudgetExportCommand.h"
 #include "gui/budgets/BudgetGridModel.h"
 #include "gui/workspace/FrmCatergorySelection.h"
@@ -137,9 +139,10 @@ class BudgetCommandsTest : public QObject {
   }
 
   void copyActualFromLastMonthMakesItPositive() {
-    TBudget* february = AddBudget("Food", 2026, 2, 0, false);
-    february->FieldAt(TBudget::fActual)
-        ->SetValue(TVariant::Currency(TCurrency::FromDouble(-320.50)));
+    TAccount* cheque = AddAccount("Cheque", "{A}");
+    AddTransaction(*cheque, "12 Feb 2026", "shop", -320.50, "Food");
+    AddTransaction(*cheque, "13 Feb 2026", "moved", -1000, "Food", ttTransfer);
+    AddBudget("Food", 2026, 2, 0, false);
     AddBudget("Food", 2026, 3, 10, false);
     AddBudget("Fuel", 2026, 3, 10, false);
     Page_->Show();
@@ -230,6 +233,27 @@ class BudgetCommandsTest : public QObject {
     QTRY_VERIFY(Page_->Saved());
     QCOMPARE(Page_->SavedLines(), QStringList({"Food=42", "Rent=0"}));
     QCOMPARE(Page_->Grid().currentIndex().row(), 2);
+  }
+
+  void theMainWindowsBudgetsTabSavesATypedAmountWhenLeft() {
+    AddBudget("Food", 2026, 3, 10, false);
+    Global().SaveFile();
+    TfrmMain window(Global(), DefaultMainPages(Global()), {});
+    window.Start();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.tcMain->setCurrentIndex(TfrmMain::tabBudgets);
+    auto* page = window.findChild<TfrmBudgetViewer*>();
+    QVERIFY(page != nullptr && page->isVisible());
+    page->ShowMonth(EncodeDate(2026, 3, 1));
+    page->SelectCell(1, TBudgetGridModel::colBudgeted);
+    auto* editor = page->findChild<QLineEdit*>(QStringLiteral("edtBudgeted"));
+    QVERIFY(editor != nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, "640");
+    QCOMPARE(Page_->SavedLines(), QStringList({"Food=10"}));
+    window.tcMain->setCurrentIndex(TfrmMain::tabTransactions);
+    QCOMPARE(Page_->SavedLines(), QStringList({"Food=640"}));
   }
 
   void exportWritesTheFormTheFilterChooses() {

@@ -210,6 +210,25 @@ class BudgetViewerTest : public QObject {
     QCOMPARE(Page_->Rows().size(), 4);
   }
 
+  void arrowsPassThroughTheBudgetedCellUntilSomethingIsTyped() {
+    AddMonth();
+    Page_->Show();
+    QTableView& grid = Page_->Grid();
+    Page_->Page->SelectCell(1, TBudgetGridModel::colActual);
+    grid.setFocus();
+    QTest::keyClick(&grid, Qt::Key_Right);
+    QCOMPARE(grid.currentIndex().column(), int(TBudgetGridModel::colBudgeted));
+    QVERIFY(Page_->Editor() != nullptr);
+    QTest::keyClick(Page_->Editor(), Qt::Key_Right);
+    QCOMPARE(grid.currentIndex().column(), int(TBudgetGridModel::colDifference));
+    QTest::keyClick(&grid, Qt::Key_Left);
+    QTRY_VERIFY(Page_->Editor() != nullptr && Page_->Editor()->isVisible());
+    QTest::keyClicks(Page_->Editor(), "12");
+    QTest::keyClick(Page_->Editor(), Qt::Key_Left);
+    QCOMPARE(grid.currentIndex().column(), int(TBudgetGridModel::colBudgeted));
+    QCOMPARE(Page_->Editor()->cursorPosition(), 1);
+  }
+
   void tabReachesEveryControl() {
     Page_->Show();
     QStringList reached;
