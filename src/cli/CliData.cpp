@@ -99,7 +99,7 @@ TDataOptions TakeDataOptions(TArgs& args) {
   return options;
 }
 
-void OpenDataFile(const TDataOptions& options) {
+TGlobal& OpenDataFile(const TDataOptions& options) {
   const auto source = std::make_shared<TPasswordSource>(options);
   TGlobal& global = Global();
   global.Initialise(CliServices(options, source));
@@ -109,6 +109,7 @@ void OpenDataFile(const TDataOptions& options) {
   if (std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found)
     throw std::runtime_error("There is no data file \"" + path + "\"; name one with --data FILE.");
   if (!global.OpenDataFile()) throw EWrongPassword(source->Refusal(path));
+  return global;
 }
 
 int RunGuarded(const std::string& usage, const std::function<void()>& body) {

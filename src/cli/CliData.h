@@ -11,6 +11,10 @@
 
 #include "CliCommand.h"
 
+namespace tf {
+class TGlobal;
+}
+
 namespace tf::cli {
 
 inline constexpr const char* kDataOptionsUsage =
@@ -44,8 +48,8 @@ TDataOptions TakeDataOptions(TArgs& args);
 // password check, categories, balances. The password is asked only when the
 // file has one. EWrongPassword when it does not open the file; other errors
 // name the file when it is missing or damaged, or the password file that
-// cannot be read. Nothing is written here.
-void OpenDataFile(const TDataOptions& options);
+// cannot be read. Nothing is written here. The context that holds the data.
+TGlobal& OpenDataFile(const TDataOptions& options);
 
 // Runs a command's body: ECliUsage prints the message and `usage` and gives
 // 2, EWrongPassword its message and 2, any other error its message and 1.

@@ -2,6 +2,8 @@
 target_sources(tallyfold_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/FinancialYearReport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HtmlEscape.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MonthlyCategoryReport.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MonthlyReportText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReportAmount.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReportFileName.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReportTemplate.cpp
