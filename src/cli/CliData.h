@@ -12,8 +12,9 @@
 #include "CliCommand.h"
 
 namespace tf {
+class TAccount;
 class TGlobal;
-}
+}  // namespace tf
 
 namespace tf::cli {
 
@@ -50,6 +51,11 @@ TDataOptions TakeDataOptions(TArgs& args);
 // name the file when it is missing or damaged, or the password file that
 // cannot be read. Nothing is written here. The context that holds the data.
 TGlobal& OpenDataFile(const TDataOptions& options);
+
+// For commands that only read: the data file read once into `root`, after
+// the same password check. Start-up reads the file twice (once for the
+// password alone), which a report over a large file cannot afford.
+void ReadDataFile(const TDataOptions& options, TAccount& root);
 
 // Runs a command's body: ECliUsage prints the message and `usage` and gives
 // 2, EWrongPassword its message and 2, any other error its message and 1.

@@ -8,10 +8,10 @@
 #include "CliData.h"
 #include "CliOptions.h"
 #include "app/AccountLookup.h"
-#include "app/Global.h"
 #include "app/MemoryPreferenceStore.h"
 #include "app/NumberFormat.h"
 #include "app/TransactionListing.h"
+#include "model/Account.h"
 #include "reports/MonthlyCategoryReport.h"
 #include "reports/MonthlyReportText.h"
 
@@ -169,8 +169,9 @@ int MonthlyReportCommand(const TArgs& args) {
     TArgs rest = args;
     const TDataOptions data = TakeDataOptions(rest);
     TMonthlyOptions options = ReadOptions(rest);
-    const TGlobal& global = OpenDataFile(data);
-    options.Request.Accounts = ChosenAccounts(global.Accounts, options.Accounts);
+    TAccount root(nullptr, TBoneKind::List);
+    ReadDataFile(data, root);
+    options.Request.Accounts = ChosenAccounts(root, options.Accounts);
     std::cout << Document(BuildMonthlyReport(options.Request), options.Form);
   });
 }

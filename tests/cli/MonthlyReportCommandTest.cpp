@@ -134,6 +134,24 @@ TEST_F(MonthlyReportCommandTest, PeriodDefaultsToTheLastTwelveMonthsWithTransact
             std::string::npos);
 }
 
+TEST_F(MonthlyReportCommandTest, ProtectedFileOpensOnlyWithItsPassword) {
+  TAccount root;
+  FillData(root);
+  root.ListFieldAt(TAccount::lfPassword)->SetValue(TVariant::String(" secret "));
+  root.SaveToFile(Path("data.tfold"), true);
+  const std::string options = "--from 'Mar 2024' --to 'Mar 2024' --format csv";
+  for (const std::string& wrong : {std::string(), std::string("--password Secret")}) {
+    const TRun refused = Monthly(options + " " + wrong);
+    EXPECT_EQ(refused.Status, 2) << wrong;
+    EXPECT_EQ(refused.Out, "") << wrong;
+  }
+  const TRun piped =
+      Run("report monthly --data " + Quoted(Path("data.tfold")) + " " + options, "secret\n");
+  ASSERT_EQ(piped.Status, 0) << piped.Err;
+  EXPECT_NE(piped.Out.find("\r\nNet,-7520,-7520\r\n"), std::string::npos) << piped.Out;
+  EXPECT_EQ(Monthly(options + " --password secret").Out, piped.Out);
+}
+
 #ifdef TALLYFOLD_CLI_PLATFORM
 TEST_F(MonthlyReportCommandTest, TextFollowsTheUsersSeparators) {
   std::filesystem::create_directories(Path("config/Quillmere"));
