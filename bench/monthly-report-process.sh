@@ -6,18 +6,19 @@
 set -euo pipefail
 build=${1:-build}
 samples=${2:-${TMPDIR:-/tmp}/tallyfold-monthly-samples}
-runs=3
+runs=${RUNS:-3}
 
 [ -f "$samples/monthly-1000000.journal" ] ||
   "$build/bin/bench_monthly_report" --write-samples "$samples" >/dev/null
 
-# The best of $runs runs: "seconds peak-KB".
+# The best of $runs runs by elapsed time: "seconds user-seconds peak-KB".
 measure() {
   local best=""
   for _ in $(seq "$runs"); do
     local line
-    line=$( { /usr/bin/time -f "%e %M" "$@" >/dev/null 2>/dev/null; } 2>&1 | tail -1)
-    if [ -z "$best" ] || awk -v a="${line% *}" -v b="${best% *}" 'BEGIN { exit !(a < b) }'; then
+    /usr/bin/time -o "$samples/time" -f "%e %U %M" "$@" >/dev/null 2>&1
+    line=$(tail -1 "$samples/time")
+    if [ -z "$best" ] || awk -v a="${line%% *}" -v b="${best%% *}" 'BEGIN { exit !(a < b) }'; then
       best=$line
     fi
   done
@@ -28,21 +29,21 @@ content_kb() {
   python3 -c 'import sys, zlib; print(len(zlib.decompress(open(sys.argv[1], "rb").read())) // 1024)' "$1"
 }
 
-printf '%-9s %-34s %8s %10s\n' size program seconds peak_KB
+printf '%-9s %-34s %8s %8s %10s\n' size program seconds user_s peak_KB
 for size in 10000 100000 1000000; do
   base=$samples/monthly-$size
-  printf '%-9s %-34s %8s %10s\n' "$size" "(uncompressed content)" "" "$(content_kb "$base.tfold")"
-  read -r s kb <<<"$(measure "$build/bin/tallyfold-cli" report monthly --data "$base.tfold" \
+  printf '%-9s %-34s %8s %8s %10s\n' "$size" "(uncompressed content)" "" "" "$(content_kb "$base.tfold")"
+  read -r s u kb <<<"$(measure "$build/bin/tallyfold-cli" report monthly --data "$base.tfold" \
     --from "Jan 1995" --to "Dec 2004" --format csv)"
-  printf '%-9s %-34s %8s %10s\n' "$size" "tallyfold-cli report monthly" "$s" "$kb"
-  read -r s kb <<<"$(measure "$build/bin/tallyfold-cli" report monthly --data "$base.tfold")"
-  printf '%-9s %-34s %8s %10s\n' "$size" "  (last twelve months, text)" "$s" "$kb"
+  printf '%-9s %-34s %8s %8s %10s\n' "$size" "tallyfold-cli report monthly" "$s" "$u" "$kb"
+  read -r s u kb <<<"$(measure "$build/bin/tallyfold-cli" report monthly --data "$base.tfold")"
+  printf '%-9s %-34s %8s %8s %10s\n' "$size" "  (last twelve months, text)" "$s" "$u" "$kb"
   if command -v ledger >/dev/null; then
-    read -r s kb <<<"$(measure ledger -f "$base.journal" bal -M)"
-    printf '%-9s %-34s %8s %10s\n' "$size" "ledger bal -M" "$s" "$kb"
+    read -r s u kb <<<"$(measure ledger -f "$base.journal" bal -M)"
+    printf '%-9s %-34s %8s %8s %10s\n' "$size" "ledger bal -M" "$s" "$u" "$kb"
   fi
   if command -v hledger >/dev/null; then
-    read -r s kb <<<"$(measure hledger -f "$base.journal" bal -M)"
-    printf '%-9s %-34s %8s %10s\n' "$size" "hledger bal -M" "$s" "$kb"
+    read -r s u kb <<<"$(measure hledger -f "$base.journal" bal -M)"
+    printf '%-9s %-34s %8s %8s %10s\n' "$size" "hledger bal -M" "$s" "$u" "$kb"
   fi
 done
