@@ -4,9 +4,10 @@
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
-  zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
+  zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev qt6-base-dev-tools libqt6charts6-dev libqt6opengl6-dev libgl-dev
   xvfb xauth fonts-liberation2
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -7,6 +7,8 @@
 
 #include "PasswordInput.h"
 #include "app/Global.h"
+#include "model/Account.h"
+#include "model/ModelText.h"
 
 #ifdef TALLYFOLD_CLI_PLATFORM
 #include "platform/DocumentsFolder.h"
@@ -99,16 +101,43 @@ TDataOptions TakeDataOptions(TArgs& args) {
   return options;
 }
 
-void OpenDataFile(const TDataOptions& options) {
-  const auto source = std::make_shared<TPasswordSource>(options);
-  TGlobal& global = Global();
+namespace {
+
+// The context with the command line's services, and the path of its data
+// file, which must exist.
+std::string PrepareContext(TGlobal& global, const TDataOptions& options,
+                           const std::shared_ptr<TPasswordSource>& source) {
   global.Initialise(CliServices(options, source));
   if (options.DataFile) global.SetDataFilePath(*options.DataFile);
   const std::string& path = global.DataFilePath();
   std::error_code error;
   if (std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found)
     throw std::runtime_error("There is no data file \"" + path + "\"; name one with --data FILE.");
+  return path;
+}
+
+}  // namespace
+
+TGlobal& OpenDataFile(const TDataOptions& options) {
+  const auto source = std::make_shared<TPasswordSource>(options);
+  TGlobal& global = Global();
+  const std::string path = PrepareContext(global, options, source);
   if (!global.OpenDataFile()) throw EWrongPassword(source->Refusal(path));
+  return global;
+}
+
+void ReadDataFile(const TDataOptions& options, TAccount& root) {
+  const auto source = std::make_shared<TPasswordSource>(options);
+  TGlobal& global = Global();
+  const std::string path = PrepareContext(global, options, source);
+  root.LoadFromFile(path, true);
+  // The check start-up makes: the stored password trimmed, the entry as the
+  // prompt gives it.
+  const TBoneField* field = root.ListFieldAt(TAccount::lfPassword);
+  const std::string stored(Trimmed(field == nullptr ? std::string() : field->AsString()));
+  if (stored.empty()) return;
+  const std::optional<std::string> entry = global.PromptPassword("");
+  if (!entry || *entry != stored) throw EWrongPassword(source->Refusal(path));
 }
 
 int RunGuarded(const std::string& usage, const std::function<void()>& body) {

@@ -11,6 +11,11 @@
 
 #include "CliCommand.h"
 
+namespace tf {
+class TAccount;
+class TGlobal;
+}  // namespace tf
+
 namespace tf::cli {
 
 inline constexpr const char* kDataOptionsUsage =
@@ -44,8 +49,13 @@ TDataOptions TakeDataOptions(TArgs& args);
 // password check, categories, balances. The password is asked only when the
 // file has one. EWrongPassword when it does not open the file; other errors
 // name the file when it is missing or damaged, or the password file that
-// cannot be read. Nothing is written here.
-void OpenDataFile(const TDataOptions& options);
+// cannot be read. Nothing is written here. The context that holds the data.
+TGlobal& OpenDataFile(const TDataOptions& options);
+
+// For commands that only read: the data file read once into `root`, after
+// the same password check. Start-up reads the file twice (once for the
+// password alone), which a report over a large file cannot afford.
+void ReadDataFile(const TDataOptions& options, TAccount& root);
 
 // Runs a command's body: ECliUsage prints the message and `usage` and gives
 // 2, EWrongPassword its message and 2, any other error its message and 1.

@@ -49,6 +49,16 @@ std::optional<TDateTime> ParseDayText(const std::string& text) {
   return date;
 }
 
+std::optional<std::pair<int, int>> ParseMonthText(const std::string& text) {
+  const bool shaped =
+      text.size() == 8 && text[3] == ' ' && MonthFromShortName(text.substr(0, 3)) != 0;
+  const TDateTime date = shaped ? ParseStatementDate("01 " + text) : 0;
+  if (date == 0) return std::nullopt;
+  int year = 0, month = 0, day = 0;
+  DecodeDate(date, year, month, day);
+  return std::pair(year, month);
+}
+
 TDateTime DayValue(const std::string& name, const std::string& text) {
   const std::optional<TDateTime> day = ParseDayText(text);
   if (!day)

@@ -9,6 +9,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "CliCommand.h"
@@ -44,6 +45,10 @@ const std::string& Required(const TOptions& options, const std::string& name);
 // "DD MMM YYYY" with an English month name, as the program shows dates;
 // no value for anything else.
 std::optional<TDateTime> ParseDayText(const std::string& text);
+
+// "MMM YYYY" with an English month name, for example Mar 2026, as year and
+// month; no value for anything else.
+std::optional<std::pair<int, int>> ParseMonthText(const std::string& text);
 
 // The option's day; ECliValue naming the option when the text is none.
 TDateTime DayValue(const std::string& name, const std::string& text);

@@ -7,6 +7,7 @@
 #include "CliCommand.h"
 #include "CliData.h"
 #include "CliOptions.h"
+#include "MonthlyReportCommand.h"
 #include "app/Formats.h"
 #include "app/Global.h"
 #include "budgets/BudgetExport.h"
@@ -37,15 +38,10 @@ TDateTime ParseDayOption(const std::string& name, const std::string& text) {
   return *day;
 }
 
-// "MMM YYYY", for example Mar 2026.
 TBudgetMonth ParseMonthOption(const std::string& text) {
-  const bool shaped =
-      text.size() == 8 && text[3] == ' ' && MonthFromShortName(text.substr(0, 3)) != 0;
-  const TDateTime date = shaped ? ParseStatementDate("01 " + text) : 0;
-  if (date == 0) throw ECliUsage("\"--month\" must be a month like Mar 2026, not \"" + text + "\"");
-  int year = 0, month = 0, day = 0;
-  DecodeDate(date, year, month, day);
-  return TBudgetMonth(year, month);
+  const auto month = ParseMonthText(text);
+  if (!month) throw ECliUsage("\"--month\" must be a month like Mar 2026, not \"" + text + "\"");
+  return TBudgetMonth(month->first, month->second);
 }
 
 void WriteOut(const std::string& path, const std::string& text) {
@@ -56,10 +52,12 @@ void WriteOut(const std::string& path, const std::string& text) {
 }  // namespace
 
 int ReportCommand(const TArgs& args) {
+  if (!args.empty() && args[0] == "monthly")
+    return MonthlyReportCommand(TArgs(args.begin() + 1, args.end()));
   if (args.empty() || args[0] != "finyear") {
     std::cerr << "tallyfold-cli: unknown report" << (args.empty() ? "" : " \"" + args[0] + "\"")
               << '\n'
-              << kFinYearUsage;
+              << kFinYearUsage << kMonthlyReportUsage;
     return 2;
   }
   return RunGuarded(kFinYearUsage, [&] {

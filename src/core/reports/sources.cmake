@@ -4,6 +4,8 @@ target_sources(tallyfold_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ChartSeries.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FinancialYearReport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HtmlEscape.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MonthlyCategoryReport.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MonthlyReportText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReportAmount.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReportCharts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReportFileName.cpp
