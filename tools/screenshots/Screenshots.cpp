@@ -403,6 +403,8 @@ std::vector<QMenu*> OpenBudgetGridMenu(TfrmBudgetViewer& page) {
   auto* menu = page.findChild<QMenu*>(QStringLiteral("popmGridPopup"));
   page.PopupGridMenu(CellCentre(grid, 5, 1));
   return {menu};
+}
+
 // The reports page over the sample and two more months made from it (in
 // memory only), on 31 March 2025; `drill` shows the pies drilled down.
 std::unique_ptr<QWidget> ReportsPage(bool drill) {
@@ -436,6 +438,8 @@ std::unique_ptr<QWidget> ReportsPage(bool drill) {
     view->BuildSpendingBySubcategory("Food");
   }
   return view;
+}
+
 // The calculators page with figures typed in: a car loan of 250,000 at
 // 11.5 % over five years, and 500 a month saved at 8 % for ten years.
 std::unique_ptr<TfrmCalcMain> CalculatorsPage(int tab) {
