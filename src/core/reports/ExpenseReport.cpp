@@ -11,8 +11,7 @@
 #include "model/ModelText.h"
 #include "model/MoneySum.h"
 #include "model/Transactions.h"
-#include "reports/ChartNumberText.h"
-#include "reports/ReportAmount.h"
+#include "reports/ReportCharts.h"
 #include "reports/ReportPeriods.h"
 #include "reports/ReportSelection.h"
 
@@ -164,11 +163,15 @@ double ExpenseBarsTotal(const std::vector<TExpenseBar>& bars) {
   return total;
 }
 
-std::string ExpenseBarMark(const TExpenseBar& bar, double total) {
+// The chart's own text for the point, label and share, loses a share that
+// shows as 0 %; the others get the value after them.
+std::string ExpenseBarMark(const TExpenseBar& bar, double total,
+                           const TChartSeparators& separators) {
   if (bar.Kind == TExpenseBarKind::Spacer || !(total != 0)) return std::string();
-  const std::string percent = FormatChartPercent(bar.Value / total * 100.0);
-  if (percent == "0 %" || percent == "-0 %") return std::string();
-  return bar.Label + " (" + percent + ") " + FormatReportAmount(bar.Value);
+  const std::string text =
+      bar.Label + " " + FormatChartNumber(bar.Value / total * 100.0, "(##0.# %)", separators);
+  if (text.find("(0 %)", 1) != std::string::npos) return std::string();
+  return text + " " + FormatChartNumber(bar.Value, "###,###,###.00", separators);
 }
 
 std::vector<TExpenseLine> ExpenseLines(const std::vector<const TTransactions*>& expenses,
@@ -210,7 +213,7 @@ std::vector<TExpenseLine> ExpenseLines(const std::vector<const TTransactions*>& 
     TExpenseLine line{titles[i], PaletteColor(paletteIndex), {}};
     for (int m = 0; m < months; ++m)
       line.Points.push_back(
-          {MonthTitle((first + m) / 12, (first + m) % 12 + 1), sums[i][m].ToDouble()});
+          {ShortMonthYear((first + m) / 12, (first + m) % 12 + 1), sums[i][m].ToDouble()});
     lines.push_back(std::move(line));
     paletteIndex = NextPaletteGroup(paletteIndex);
   }

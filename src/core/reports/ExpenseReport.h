@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/GridColors.h"
+#include "reports/ChartNumberFormat.h"
 #include "store/DateTime.h"
 
 namespace tf {
@@ -55,7 +56,8 @@ std::vector<TExpenseBar> ExpenseBars(const std::vector<const TTransactions*>& ex
 // The text on a bar: label, its share of `total` and its value, as in
 // "Fuel (12.5 %) 1,234.50"; empty for a spacer and for a share that shows
 // as 0 %.
-std::string ExpenseBarMark(const TExpenseBar& bar, double total);
+std::string ExpenseBarMark(const TExpenseBar& bar, double total,
+                           const TChartSeparators& separators = {});
 // The sum of the bars' values, the whole the shares are taken of.
 double ExpenseBarsTotal(const std::vector<TExpenseBar>& bars);
 

@@ -1,5 +1,7 @@
 #include "reports/ReportPeriods.h"
 
+#include "reports/ReportCharts.h"
+
 namespace tf {
 namespace {
 
@@ -61,14 +63,10 @@ TPeriod OrderedAfterChange(TPeriod period) {
   return period;
 }
 
-std::string MonthTitle(int year, int month) {
-  return std::string(ShortMonthName(month)) + " " + std::to_string(year);
-}
-
 std::string MonthTitle(TDateTime date) {
   int year = 0, month = 0, day = 0;
   DecodeDate(date, year, month, day);
-  return MonthTitle(year, month);
+  return ShortMonthYear(year, month);
 }
 
 }  // namespace tf

@@ -36,6 +36,5 @@ TDateTime StartOfYear(TDateTime date);
 
 // "Mar 2024" for the date's month.
 std::string MonthTitle(TDateTime date);
-std::string MonthTitle(int year, int month);
 
 }  // namespace tf

@@ -1,7 +1,6 @@
 # Sources of core/reports, listed explicitly.
 target_sources(tallyfold_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ChartNumberFormat.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ChartNumberText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ChartSeries.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ExpenseReport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FinancialYearReport.cpp

@@ -2,7 +2,6 @@
 
 #include "FinanceFixture.h"
 #include "app/ChartPalette.h"
-#include "app/SystemNumberFormat.h"
 #include "reports/ExpenseReport.h"
 #include "reports/ReportPeriods.h"
 #include "reports/ReportSelection.h"
@@ -140,11 +139,12 @@ TEST_F(ExpenseReportTest, EachMainCategoryHasItsColourFamily) {
 }
 
 TEST_F(ExpenseReportTest, MarkShowsLabelShareAndValue) {
-  SystemNumberFormat() = TSystemNumberFormat{};
   const TExpenseBar fuel{TExpenseBarKind::Sub, "Fuel", 1234.5, 0};
   EXPECT_EQ(ExpenseBarMark(fuel, 9876), "Fuel (12.5 %) 1,234.50");
   EXPECT_EQ(ExpenseBarMark(fuel, 1234.5), "Fuel (100 %) 1,234.50");
   EXPECT_EQ(ExpenseBarMark({TExpenseBarKind::Main, "Tiny", 1, 0}, 100000), "");
+  EXPECT_EQ(ExpenseBarMark({TExpenseBarKind::Main, "Tiny", 60, 0}, 100000), "Tiny (0.1 %) 60.00");
+  EXPECT_EQ(ExpenseBarMark(fuel, 9876, {".", ","}), "Fuel (12,5 %) 1.234,50");
   EXPECT_EQ(ExpenseBarMark({TExpenseBarKind::Spacer, "", 0, 0}, 100), "");
   EXPECT_EQ(ExpenseBarsTotal({fuel, {TExpenseBarKind::Spacer, "", 0, 0}, fuel}), 2469);
 }

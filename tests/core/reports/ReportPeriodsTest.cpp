@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "app/SystemNumberFormat.h"
-#include "reports/ChartNumberText.h"
 #include "reports/ReportPeriods.h"
 
 namespace tf {
@@ -40,22 +38,6 @@ TEST(ReportPeriodsTest, PeriodKeptInOrder) {
 
 TEST(ReportPeriodsTest, MonthTitles) {
   EXPECT_EQ(MonthTitle(EncodeDate(2024, 3, 31)), "Mar 2024");
-  EXPECT_EQ(MonthTitle(2025, 12), "Dec 2025");
-}
-
-TEST(ChartNumberTextTest, GroupedNumbersAndPercentages) {
-  SystemNumberFormat() = TSystemNumberFormat{};
-  EXPECT_EQ(FormatChartNumber(1234.5, 0), "1,235");
-  EXPECT_EQ(FormatChartNumber(-1234567.25, 0), "-1,234,567");
-  EXPECT_EQ(FormatChartNumber(1234.5, 2), "1,234.5");
-  EXPECT_EQ(FormatChartNumber(-20.256, 2, false), "20.26");
-  EXPECT_EQ(FormatChartNumber(-0.001, 2), "0");
-  EXPECT_EQ(FormatChartPercent(12.5), "12.5 %");
-  EXPECT_EQ(FormatChartPercent(12.04), "12 %");
-  EXPECT_EQ(FormatChartPercent(0.04), "0 %");
-  SystemNumberFormat() = TSystemNumberFormat{",", "."};
-  EXPECT_EQ(FormatChartNumber(1234.5, 2), "1.234,5");
-  SystemNumberFormat() = TSystemNumberFormat{};
 }
 
 }  // namespace
