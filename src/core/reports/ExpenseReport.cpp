@@ -220,4 +220,21 @@ std::vector<TExpenseLine> ExpenseLines(const std::vector<const TTransactions*>& 
   return lines;
 }
 
+TChartData ExpenseBarsChart(const std::vector<TExpenseBar>& bars) {
+  TChartSeries series{"Expenses", {}};
+  for (const TExpenseBar& bar : bars) series.Points.push_back({bar.Label, bar.Value, bar.Color});
+  return {"", {std::move(series)}};
+}
+
+TChartData ExpenseLinesChart(const std::vector<TExpenseLine>& lines) {
+  TChartData chart;
+  for (const TExpenseLine& line : lines) {
+    TChartSeries series{line.Title, {}};
+    for (const TExpenseLinePoint& point : line.Points)
+      series.Points.push_back({point.Label, point.Value, line.Color});
+    chart.Series.push_back(std::move(series));
+  }
+  return chart;
+}
+
 }  // namespace tf

@@ -9,6 +9,7 @@
 
 #include "app/GridColors.h"
 #include "reports/ChartNumberFormat.h"
+#include "reports/ChartSeries.h"
 #include "store/DateTime.h"
 
 namespace tf {
@@ -78,5 +79,11 @@ struct TExpenseLine {
 // lines take the darkest shades of the palette's groups in turn.
 std::vector<TExpenseLine> ExpenseLines(const std::vector<const TTransactions*>& expenses,
                                        TDateTime from, TDateTime to);
+
+// The bars as one series "Expenses" in drawing order, a spacer as a point
+// with an empty label and value 0; and the lines as one series each. Every
+// point carries its colour.
+TChartData ExpenseBarsChart(const std::vector<TExpenseBar>& bars);
+TChartData ExpenseLinesChart(const std::vector<TExpenseLine>& lines);
 
 }  // namespace tf

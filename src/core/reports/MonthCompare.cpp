@@ -86,4 +86,18 @@ std::vector<TMonthCompareRow> MonthCompareRows(const std::vector<const TTransact
   return rows;
 }
 
+TChartData MonthCompareChart(const std::vector<TMonthCompareRow>& rows,
+                             const std::string& month1Title, const std::string& month2Title) {
+  TChartSeries one{month1Title, {}}, difference{"Diffrence", {}}, two{month2Title, {}};
+  for (std::size_t y = 0; y < rows.size(); ++y) {
+    const TMonthCompareRow& row = rows[y];
+    const std::string position = std::to_string(y) + ":";
+    if (row.Month1 != 0) one.Points.push_back({position + row.Label, row.Month1, std::nullopt});
+    if (row.Month2 != 0) two.Points.push_back({position + row.Label, row.Month2, std::nullopt});
+    if (row.Difference() != 0)
+      difference.Points.push_back({position + "Diff", row.Difference(), std::nullopt});
+  }
+  return {"", {std::move(one), std::move(difference), std::move(two)}};
+}
+
 }  // namespace tf

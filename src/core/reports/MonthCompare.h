@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "reports/ChartSeries.h"
 #include "store/DateTime.h"
 
 namespace tf {
@@ -32,5 +33,12 @@ struct TMonthCompareRow {
 // categories likewise. A row without any movement keeps its place.
 std::vector<TMonthCompareRow> MonthCompareRows(const std::vector<const TTransactions*>& month1,
                                                const std::vector<const TTransactions*>& month2);
+
+// The three bar series of the comparison: month 1 (titled `month1Title`),
+// "Diffrence" and month 2, each with a bar only where its value is not 0,
+// labelled with the row's position and label ("3:Food"; "3:Diff" for a
+// difference bar).
+TChartData MonthCompareChart(const std::vector<TMonthCompareRow>& rows,
+                             const std::string& month1Title, const std::string& month2Title);
 
 }  // namespace tf

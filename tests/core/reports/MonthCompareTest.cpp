@@ -98,5 +98,29 @@ TEST_F(MonthCompareTest, NoAccountGivesTheTotalRowsOnly) {
              {{"All Income", 0, 0, 0}, {"All Expenses", 0, 0, 0}});
 }
 
+// Bars only where a value is not 0, labelled with the row's position.
+TEST_F(MonthCompareTest, ChartSeriesCarryTheRowPositions) {
+  const std::vector<TMonthCompareRow> rows = {{"All Income", 1000, 1200},
+                                              {"Salary", 1000, 1200},
+                                              {"All Expenses", 50, 50},
+                                              {"Food", 50, 0}};
+  const TChartData chart = MonthCompareChart(rows, "Mar 2024", "Apr 2024");
+  ASSERT_EQ(chart.Series.size(), 3u);
+  auto labels = [](const TChartSeries& series) {
+    std::vector<std::string> texts;
+    for (const TChartPoint& point : series.Points) texts.push_back(point.Label);
+    return texts;
+  };
+  EXPECT_EQ(chart.Series[0].Title, "Mar 2024");
+  EXPECT_EQ(labels(chart.Series[0]),
+            (std::vector<std::string>{"0:All Income", "1:Salary", "2:All Expenses", "3:Food"}));
+  EXPECT_EQ(chart.Series[1].Title, "Diffrence");
+  EXPECT_EQ(labels(chart.Series[1]), (std::vector<std::string>{"0:Diff", "1:Diff", "3:Diff"}));
+  EXPECT_EQ(chart.Series[1].Points[2].Value, 50);
+  EXPECT_EQ(chart.Series[2].Title, "Apr 2024");
+  EXPECT_EQ(labels(chart.Series[2]),
+            (std::vector<std::string>{"0:All Income", "1:Salary", "2:All Expenses"}));
+}
+
 }  // namespace
 }  // namespace tf
