@@ -1,5 +1,8 @@
-# Sources of gui/reports, listed explicitly.
+# Sources of gui/reports, the reports page, its chart component and the
+# report chooser with its reports, listed explicitly.
 target_sources(tallyfold_gui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/ChartSeriesView.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ChartView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FrmFinancialYearReport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReportControls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReportWindowDialogs.cpp
