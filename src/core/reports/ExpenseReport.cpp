@@ -159,7 +159,8 @@ std::vector<TExpenseBar> ExpenseBars(const std::vector<const TTransactions*>& ex
 
 double ExpenseBarsTotal(const std::vector<TExpenseBar>& bars) {
   double total = 0;
-  for (const TExpenseBar& bar : bars) total += bar.Value;
+  for (const TExpenseBar& bar : bars)
+    if (bar.Kind == TExpenseBarKind::Main) total += bar.Value;
   return total;
 }
 

@@ -59,7 +59,8 @@ std::vector<TExpenseBar> ExpenseBars(const std::vector<const TTransactions*>& ex
 // as 0 %.
 std::string ExpenseBarMark(const TExpenseBar& bar, double total,
                            const TChartSeparators& separators = {});
-// The sum of the bars' values, the whole the shares are taken of.
+// The whole the shares are taken of: the spending of the period, that is
+// the sum of the main-category bars (the sub-category bars count it again).
 double ExpenseBarsTotal(const std::vector<TExpenseBar>& bars);
 
 struct TExpenseLinePoint {

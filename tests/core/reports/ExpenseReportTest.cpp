@@ -146,7 +146,15 @@ TEST_F(ExpenseReportTest, MarkShowsLabelShareAndValue) {
   EXPECT_EQ(ExpenseBarMark({TExpenseBarKind::Main, "Tiny", 60, 0}, 100000), "Tiny (0.1 %) 60.00");
   EXPECT_EQ(ExpenseBarMark(fuel, 9876, {".", ","}), "Fuel (12,5 %) 1.234,50");
   EXPECT_EQ(ExpenseBarMark({TExpenseBarKind::Spacer, "", 0, 0}, 100), "");
-  EXPECT_EQ(ExpenseBarsTotal({fuel, {TExpenseBarKind::Spacer, "", 0, 0}, fuel}), 2469);
+  // Shares are of the spending: each amount counts once, in its main bar.
+  const TExpenseBar transport{TExpenseBarKind::Main, "Transport", 1234.5, 0};
+  const TExpenseBar food{TExpenseBarKind::Main, "Food", 100, 0};
+  EXPECT_EQ(ExpenseBarsTotal({fuel,
+                              transport,
+                              {TExpenseBarKind::Spacer, "", 0, 0},
+                              {TExpenseBarKind::Sub, "groceries", 100, 0},
+                              food}),
+            1334.5);
 }
 
 TEST_F(ExpenseReportTest, LinesPerMainCategoryOverTheWidenedPeriod) {
