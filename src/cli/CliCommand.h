@@ -22,5 +22,6 @@ int RecogniseCommand(const TArgs& args);
 int ParseCommand(const TArgs& args);
 int LoanCommand(const TArgs& args);
 int InvestCommand(const TArgs& args);
+int ChartCommand(const TArgs& args);
 
 }  // namespace tf::cli
