@@ -35,6 +35,8 @@
 #include "gui/app/FrmPasswordPrompt.h"
 #include "gui/app/FrmSettings.h"
 #include "gui/app/MainPages.h"
+#include "gui/reports/ChartView.h"
+#include "gui/reports/FrmReportView.h"
 #include "gui/workspace/FrmAccountEdit.h"
 #include "gui/workspace/FrmCategoryManagement.h"
 #include "gui/workspace/FrmCatergorySelection.h"
@@ -295,6 +297,41 @@ std::unique_ptr<QWidget> ImportDialog() {
   return Picture(picture);
 }
 
+// The reports page over the sample and two more months made from it (in
+// memory only), on 31 March 2025; `drill` shows the pies drilled down.
+std::unique_ptr<QWidget> ReportsPage(bool drill) {
+  for (int a = 0; a < Global().Accounts.RowCount(); ++a) {
+    TTransactions& table = *Account(a).TransactionsTable();
+    const int march = table.RowCount();
+    for (const auto& [month, share] : {std::pair{"Jan", 0.8}, {"Feb", 1.1}}) {
+      for (int i = 0; i < march; ++i) {
+        const TTransactions& from = *table.TransactionAt(i);
+        TTransactions* row = table.NewTransaction();
+        row->AssignFields(&from, false);
+        std::string date = from.FieldAt(TTransactions::fDate)->AsString();
+        if (date.substr(0, 2) > "28") date.replace(0, 2, "28");
+        Set(*row, TTransactions::fDate, date.replace(3, 3, month));
+        const double amount = from.FieldAt(TTransactions::fAmount)->AsCurrency().ToDouble();
+        const bool pay = from.GetTransactionType() == ttIncome;
+        row->FieldAt(TTransactions::fAmount)
+            ->SetValue(TVariant::Currency(TCurrency::FromDouble(pay ? amount : amount * share)));
+      }
+    }
+    table.SortTransactions();
+  }
+  Global().ClearMonthIndex();
+  auto view = std::make_unique<TfrmReportView>(Global(), DesktopDialogs(), nullptr,
+                                               [] { return EncodeDate(2025, 3, 31) + 0.5; });
+  view->resize(1180, 700);
+  view->ShowReports();
+  if (drill) {
+    view->chkShowPie->click();
+    view->BuildIncomeExpenseBreakdown(TBreakdownSide::Expenses, "");
+    view->BuildSpendingBySubcategory("Food");
+  }
+  return view;
+}
+
 // --- the shots
 
 struct TShot {
@@ -333,6 +370,8 @@ const std::vector<TShot>& Shots() {
          return Picture(viewer->pnlBottom->grab());
        }},
       {"import-dialog", TDataSet::Sample, ImportDialog},
+      {"reports", TDataSet::Sample, [] { return ReportsPage(false); }},
+      {"reports-pie-drilldown", TDataSet::Sample, [] { return ReportsPage(true); }},
       {"transaction-editor", TDataSet::Sample,
        [] {
          return std::make_unique<TfrmTransactionsEdit>(Global(), Transaction(0, 3),

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "gui/reports/FrmReportView.h"
 #include "gui/workspace/FrmTransactionViewer.h"
 #include "gui/workspace/WorkspaceDialogs.h"
 
@@ -16,7 +17,10 @@ TMainPages DefaultMainPages(TGlobal& global) {
   pages.Transactions = [&global](QWidget* parent) {
     return TWorkspacePage{new TfrmTransactionViewer(global, DesktopDialogs(), parent), {}};
   };
-  pages.Reports = EmptyPage;
+  pages.Reports = [&global](QWidget* parent) {
+    auto* view = new TfrmReportView(global, DesktopDialogs(), parent);
+    return TWorkspacePage{view, [view] { view->ShowReports(); }};
+  };
   pages.Budgets = EmptyPage;
   pages.Calculators = EmptyPage;
   return pages;

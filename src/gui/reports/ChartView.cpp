@@ -80,6 +80,7 @@ TChartView::TChartView(QWidget* parent) : QChartView(new QChart, parent) {
   setRubberBand(QChartView::NoRubberBand);
   connect(chart(), &QChart::plotAreaChanged, this, [this] { PlaceMarks(); });
   SetBackWallBorder(true);
+  SetLegendPosition(LegendPosition_);
   UpdateLegend();
 }
 
@@ -138,7 +139,6 @@ void TChartView::SetZoomable(bool zoomable) {
 }
 
 void TChartView::SetBackWallBorder(bool visible) {
-  chart()->setPlotAreaBackgroundVisible(true);
   chart()->setPlotAreaBackgroundBrush(Qt::white);
   chart()->setPlotAreaBackgroundPen(visible ? QPen(Qt::gray) : QPen(Qt::NoPen));
 }
@@ -184,6 +184,8 @@ void TChartView::Redraw() {
   }
   for (std::size_t i = 0; i < pies.size(); ++i)
     DrawPie(*pies[i], static_cast<int>(i), static_cast<int>(pies.size()));
+  // The back wall belongs to charts with axes; a pie stands on the background.
+  chart()->setPlotAreaBackgroundVisible(!bars.empty() || !lines.empty());
   if (!bars.empty() || !lines.empty()) DrawBarsAndLines(bars, lines);
   UpdateLegend();
   PlaceMarks();

@@ -9,6 +9,7 @@ target_sources(tallyfold_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/FrmFinancialYearReport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FrmMonthCompare.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FrmMoreReports.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FrmReportView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReportControls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReportWindowDialogs.cpp
 )
