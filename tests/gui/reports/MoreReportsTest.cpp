@@ -18,6 +18,7 @@
 #include "gui/reports/FrmFinancialYearReport.h"
 #include "gui/reports/FrmMonthCompare.h"
 #include "gui/reports/FrmMoreReports.h"
+#include "gui/reports/FrmReportView.h"
 #include "gui/reports/ReportControls.h"
 
 using namespace tf;
@@ -115,6 +116,22 @@ class MoreReportsTest : public QObject {
     chooser.lbxReports->setCurrentRow(0);
     QVERIFY(chooser.HostedReport() == nullptr);
     QVERIFY(chooser.lblClientCaption->isVisible());
+  }
+
+  void reportsPageOpensTheChooser() {
+    TfrmReportView page(Global(), Context_->Dialogs);
+    page.resize(900, 600);
+    page.show();
+    int entries = -1;
+    Context_->Script->ExecDialog = [&entries](QDialog& dialog) {
+      if (auto* chooser = qobject_cast<TfrmMoreReports*>(&dialog)) {
+        entries = chooser->lbxReports->count();
+        chooser->ChooseReport(2);
+      }
+      return int(QDialog::Accepted);
+    };
+    page.btnMore->click();
+    QCOMPARE(entries, 5);
   }
 
   void closeEndsTheChooser() {
