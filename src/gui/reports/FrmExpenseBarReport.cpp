@@ -1,6 +1,7 @@
 #include "gui/reports/FrmExpenseBarReport.h"
 
 #include <QDateEdit>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -72,6 +73,7 @@ void TfrmExpenseBarReport::BuildControls(const QString& heading, const QString& 
   chartExpenses->setObjectName(QStringLiteral("chartExpenses"));
   btnSaveAs = new QPushButton(QStringLiteral("Save as..."), pnlChartArea);
   ScrollBox->setWidget(pnlChartArea);
+  ScrollBox->viewport()->installEventFilter(this);
   ScrollBox->hide();
 }
 
@@ -92,7 +94,7 @@ void TfrmExpenseBarReport::BuildLayout() {
   inputs->addWidget(btnRunReport, 0, Qt::AlignLeft);
   auto* top = new QHBoxLayout;
   top->addLayout(inputs, 1);
-  lbxAccounts->setFixedSize(190, 96);
+  lbxAccounts->setFixedSize(230, 96);
   top->addWidget(lbxAccounts, 0, Qt::AlignTop);
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(4, 4, 4, 4);
@@ -189,9 +191,10 @@ void TfrmExpenseBarReport::btnRunReportClick() {
   LayoutChart();
 }
 
-void TfrmExpenseBarReport::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  LayoutChart();
+// The chart follows the width of the chart area whenever the area changes size.
+bool TfrmExpenseBarReport::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == ScrollBox->viewport() && event->type() == QEvent::Resize) LayoutChart();
+  return QWidget::eventFilter(watched, event);
 }
 
 void TfrmExpenseBarReport::LayoutChart() {

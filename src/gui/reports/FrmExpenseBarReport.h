@@ -70,7 +70,7 @@ class TfrmExpenseBarReport : public QWidget {
   // For descendants: their heading and the pickers' display format.
   TfrmExpenseBarReport(TGlobal& global, const TReportWindowDialogs& dialogs, QWidget* parent,
                        const QString& heading, const QString& dateFormat);
-  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   // Sizes the chart inside the chart area; the bar chart keeps its height.
   virtual void LayoutChart();
 

@@ -96,7 +96,7 @@ void TfrmMonthCompare::BuildLayout() {
   inputs->addWidget(btnRunReport, 0, Qt::AlignLeft);
   auto* top = new QHBoxLayout;
   top->addLayout(inputs, 1);
-  lbxAccounts->setFixedSize(190, 96);
+  lbxAccounts->setFixedSize(230, 96);
   top->addWidget(lbxAccounts, 0, Qt::AlignTop);
   auto* chartArea = new QVBoxLayout(pnlChartArea);
   chartArea->setContentsMargins(0, 0, 0, 0);
