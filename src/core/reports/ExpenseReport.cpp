@@ -105,18 +105,31 @@ std::string FoldedCase(std::string_view text) {
 
 }  // namespace
 
+// Rows are grouped by their exact Category text first, so that only the few
+// distinct texts are compared, not every row with every other.
 std::vector<const TTransactions*> CollectExpenses(const std::vector<const TAccount*>& accounts,
                                                   TDateTime from, TDateTime to) {
   const std::vector<const TTransactions*> rows =
       CollectTransactionsOfTypes(accounts, from, to, [](int type) { return type == ttExpense; });
   std::deque<std::string> converted;
-  std::vector<TKeyedRow> keyed = KeyedRows(rows, converted);
-  std::stable_sort(keyed.begin(), keyed.end(), [](const TKeyedRow& a, const TKeyedRow& b) {
-    return CategoryBefore(a.Category, b.Category);
-  });
+  std::unordered_map<std::string_view, std::size_t> groupOf;
+  std::vector<std::string_view> names;
+  std::vector<std::vector<const TTransactions*>> groups;
+  for (const TKeyedRow& row : KeyedRows(rows, converted)) {
+    const auto [at, added] = groupOf.try_emplace(row.Category, names.size());
+    if (added) {
+      names.push_back(row.Category);
+      groups.emplace_back();
+    }
+    groups[at->second].push_back(row.Row);
+  }
+  std::vector<std::size_t> order(names.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::sort(order.begin(), order.end(),
+            [&](std::size_t a, std::size_t b) { return CategoryBefore(names[a], names[b]); });
   std::vector<const TTransactions*> sorted;
-  sorted.reserve(keyed.size());
-  for (const TKeyedRow& row : keyed) sorted.push_back(row.Row);
+  sorted.reserve(rows.size());
+  for (std::size_t i : order) sorted.insert(sorted.end(), groups[i].begin(), groups[i].end());
   return sorted;
 }
 
