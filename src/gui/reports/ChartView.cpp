@@ -64,8 +64,14 @@ bool ShowsDecimals(const QString& format) {
 
 // A click is passed on once the chart's own handling of it has ended: the
 // report may redraw the chart, which deletes the items that were clicked.
-void Later(QObject* context, std::function<void()> call) {
-  QMetaObject::invokeMethod(context, std::move(call), Qt::QueuedConnection);
+// A point that a redraw in between has taken away is not reported.
+void ReportClickLater(TChartSeriesView& series, int index) {
+  QMetaObject::invokeMethod(
+      &series,
+      [&series, index] {
+        if (index >= 0 && index < series.Count()) emit series.pointClicked(index);
+      },
+      Qt::QueuedConnection);
 }
 
 }  // namespace
@@ -248,8 +254,7 @@ void TChartView::DrawPie(TChartSeriesView& series, int position, int count) {
     slice->setLabelVisible(series.MarksVisible());
     slice->setLabelFont(ChartFont(8, series.MarksBold()));
     slice->setProperty("point", i);
-    connect(slice, &QPieSlice::clicked, &series,
-            [&series, i] { Later(&series, [&series, i] { emit series.pointClicked(i); }); });
+    connect(slice, &QPieSlice::clicked, &series, [&series, i] { ReportClickLater(series, i); });
     pie->append(slice);
     if (biggest < 0 || value > pie->slices().at(biggest)->value())
       biggest = static_cast<int>(pie->slices().size()) - 1;
@@ -300,8 +305,7 @@ void TChartView::AddBarSets(QAbstractBarSeries& container, TChartSeriesView& ser
       *set << (i < series.Count() && own ? series.Value(i) : 0.0);
     }
     connect(set, &QBarSet::clicked, &series, [&series](int index) {
-      if (index < series.Count())
-        Later(&series, [&series, index] { emit series.pointClicked(index); });
+      if (index < series.Count()) ReportClickLater(series, index);
     });
     container.append(set);
   }
@@ -362,8 +366,7 @@ void TChartView::DrawLine(TChartSeriesView& series, int count) {
   for (int i = 0; i < std::min(count, series.Count()); ++i) line->append(i, series.Value(i));
   connect(line, &QLineSeries::clicked, &series, [&series](const QPointF& point) {
     const int index = static_cast<int>(std::lround(point.x()));
-    if (index >= 0 && index < series.Count())
-      Later(&series, [&series, index] { emit series.pointClicked(index); });
+    if (index >= 0 && index < series.Count()) ReportClickLater(series, index);
   });
   chart()->addSeries(line);
 }
@@ -455,7 +458,8 @@ void TChartView::ConnectMarker(QLegendMarker* marker) {
       if (m->property("shown").toBool()) ++entry;
     }
     const QString text = marker->label();
-    Later(this, [this, entry, text] { emit legendClicked(entry, text); });
+    QMetaObject::invokeMethod(
+        this, [this, entry, text] { emit legendClicked(entry, text); }, Qt::QueuedConnection);
   });
 }
 

@@ -17,6 +17,7 @@
 #include <QToolButton>
 
 #include "WorkspaceGuiSupport.h"
+#include "gui/app/MainPages.h"
 #include "gui/reports/ChartView.h"
 #include "gui/reports/FrmReportView.h"
 
@@ -260,6 +261,17 @@ class ReportViewTest : public QObject {
     View().menuitemtoClipboardasimageClick();
     const QImage image = QGuiApplication::clipboard()->image();
     QCOMPARE(image.width(), View().chartIncomeExpenses->width() * 2 + 40);
+  }
+
+  void theReportsTabHostsThePageAndRefreshesIt() {
+    QWidget tab;
+    const TWorkspacePage page = DefaultMainPages(Global()).Reports(&tab);
+    auto* view = qobject_cast<TfrmReportView*>(page.Widget);
+    QVERIFY(view != nullptr);
+    QVERIFY(page.Refresh);
+    page.Refresh();
+    QCOMPARE(view->lbxAccounts->count(), 2);
+    QCOMPARE(view->barseriesExpenses->Count(), 3);
   }
 
   void moreReportsOpensItsWindow() {
