@@ -11,6 +11,7 @@
 #include "CliCommand.h"
 #include "CliData.h"
 #include "CliOptions.h"
+#include "ExpenseCharts.h"
 #include "app/AccountLookup.h"
 #include "app/AmountEntry.h"
 #include "app/Formats.h"
@@ -29,6 +30,7 @@ const std::string kChartUsage =
     "  spending [--month \"MMM YYYY\"] [--main NAME]   (NAME's month: --month, else this month)\n"
     "  trends --year YYYY [--iceberg]\n"
     "  compare --month \"MMM YYYY\" [--today \"DD MMM YYYY\"]\n"
+    + kExpenseChartsUsage +
     "Without --month the pies cover all transactions; --accounts defaults to every account.\n";
 
 // Options common to every chart, and the chart's own.
@@ -119,6 +121,15 @@ const std::map<std::string, TChartCommand>& Charts() {
       {"spending", {SpendingChart, {"--month", "--main"}, {}}},
       {"trends", {TrendsChart, {"--year"}, {"--iceberg"}}},
       {"compare", {CompareChart, {"--month", "--today"}, {}}},
+      {"expense-bars",
+       {[](const TChartRequest& r) { return ExpenseBarsChartOf(r.Options, r.Scope.Accounts); },
+        {"--from", "--to"}, {}}},
+      {"expense-lines",
+       {[](const TChartRequest& r) { return ExpenseLinesChartOf(r.Options, r.Scope.Accounts); },
+        {"--from", "--to"}, {}}},
+      {"compare-months",
+       {[](const TChartRequest& r) { return CompareMonthsChartOf(r.Options, r.Scope.Accounts); },
+        {"--month1", "--month2"}, {}}},
   };
   return charts;
 }
@@ -161,7 +172,8 @@ int ChartCommand(const TArgs& args) {
   if (args.empty() || Charts().count(args[0]) == 0) {
     std::cerr << "tallyfold-cli: unknown chart" << (args.empty() ? "" : " \"" + args[0] + "\"")
               << "; the charts are "
-              << "income-expenses, income-expenses-pie, spending, trends and compare\n"
+              << "income-expenses, income-expenses-pie, spending, trends, compare,\n"
+              << "expense-bars, expense-lines and compare-months\n"
               << kChartUsage;
     return 1;
   }

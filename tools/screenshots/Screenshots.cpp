@@ -45,7 +45,12 @@
 #include "gui/app/MainPages.h"
 #include "gui/budgets/FrmBudgetViewer.h"
 #include "gui/reports/ChartView.h"
+#include "gui/reports/FrmExpenseBarReport.h"
+#include "gui/reports/FrmFinancialYearReport.h"
+#include "gui/reports/FrmMonthCompare.h"
+#include "gui/reports/FrmMoreReports.h"
 #include "gui/reports/FrmReportView.h"
+#include "gui/reports/ReportWindowDialogs.h"
 #include "gui/calculators/FrmCalcMain.h"
 #include "gui/calculators/FrmCapitalInvestment.h"
 #include "gui/calculators/FrmPersonalLoanCalc.h"
@@ -405,9 +410,8 @@ std::vector<QMenu*> OpenBudgetGridMenu(TfrmBudgetViewer& page) {
   return {menu};
 }
 
-// The reports page over the sample and two more months made from it (in
-// memory only), on 31 March 2025; `drill` shows the pies drilled down.
-std::unique_ptr<QWidget> ReportsPage(bool drill) {
+// January and February made from the sample's March (in memory only).
+void AddTwoEarlierMonths() {
   for (int a = 0; a < Global().Accounts.RowCount(); ++a) {
     TTransactions& table = *Account(a).TransactionsTable();
     const int march = table.RowCount();
@@ -428,6 +432,12 @@ std::unique_ptr<QWidget> ReportsPage(bool drill) {
     table.SortTransactions();
   }
   Global().ClearMonthIndex();
+}
+
+// The reports page over the sample and two more months made from it, on
+// 31 March 2025; `drill` shows the pies drilled down.
+std::unique_ptr<QWidget> ReportsPage(bool drill) {
+  AddTwoEarlierMonths();
   auto view = std::make_unique<TfrmReportView>(Global(), DesktopDialogs(), nullptr,
                                                [] { return EncodeDate(2025, 3, 31) + 0.5; });
   view->resize(1180, 700);
@@ -438,6 +448,26 @@ std::unique_ptr<QWidget> ReportsPage(bool drill) {
     view->BuildSpendingBySubcategory("Food");
   }
   return view;
+}
+
+// The report chooser over the sample's three months with the report of
+// `entry` shown (none for 0) and, for the chart reports, run over them.
+std::unique_ptr<QWidget> MoreReports(int entry) {
+  AddTwoEarlierMonths();
+  auto chooser = std::make_unique<TfrmMoreReports>(Global(), DesktopReportWindowDialogs());
+  chooser->resize(entry >= 2 ? 1000 : 750, entry >= 2 ? 720 : 500);
+  chooser->ChooseReport(entry);
+  const TPeriod period{EncodeDate(2025, 1, 1), EncodeDate(2025, 3, 31)};
+  if (auto* report = qobject_cast<TfrmFinancialYearReport*>(chooser->HostedReport())) {
+    report->SetPeriod(period);
+  } else if (auto* bars = qobject_cast<TfrmExpenseBarReport*>(chooser->HostedReport())) {
+    bars->SetPeriod(period);
+    bars->btnRunReport->click();
+  } else if (auto* compare = qobject_cast<TfrmMonthCompare*>(chooser->HostedReport())) {
+    compare->SetMonths(EncodeDate(2025, 2, 1), EncodeDate(2025, 3, 1));
+    compare->btnRunReport->click();
+  }
+  return chooser;
 }
 
 // The calculators page with figures typed in: a car loan of 250,000 at
@@ -536,6 +566,11 @@ const std::vector<TShot>& Shots() {
       {"reports-pie-drilldown", TDataSet::Sample, [] { return ReportsPage(true); }},
       {"import-dialog", TDataSet::Sample, [] { return ImportDialog(); }},
       {"import-dialog-left-out", TDataSet::Sample, [] { return ImportDialog({2, 1}); }},
+      {"more-reports", TDataSet::Sample, [] { return MoreReports(0); }},
+      {"financial-year-report", TDataSet::Sample, [] { return MoreReports(1); }},
+      {"expense-bar-report", TDataSet::Sample, [] { return MoreReports(2); }},
+      {"expense-line-report", TDataSet::Sample, [] { return MoreReports(3); }},
+      {"month-compare", TDataSet::Sample, [] { return MoreReports(4); }},
       {"transaction-editor", TDataSet::Sample,
        [] {
          return std::make_unique<TfrmTransactionsEdit>(Global(), Transaction(0, 3),

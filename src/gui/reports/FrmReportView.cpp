@@ -26,6 +26,8 @@
 #include "app/TransactionListing.h"
 #include "gui/app/DateConversion.h"
 #include "gui/reports/ChartView.h"
+#include "gui/reports/FrmMoreReports.h"
+#include "gui/reports/ReportWindowDialogs.h"
 #include "gui/workspace/WorkspaceDialogs.h"
 #include "model/Account.h"
 
@@ -638,10 +640,7 @@ void TfrmReportView::menuitemtoClipboardasimageClick() {
 }
 
 void TfrmReportView::btnMoreClick() {
-  // The report chooser takes this window's place once it exists.
-  QDialog chooser(this);
-  chooser.setWindowTitle(QStringLiteral("More Reports"));
-  chooser.resize(640, 480);
+  TfrmMoreReports chooser(Global_, DesktopReportWindowDialogs(), this);
   Dialogs_.Exec(chooser);
 }
 
