@@ -40,11 +40,7 @@ const std::string& Required(const TOptions& options, const std::string& name) {
 }
 
 std::optional<TDateTime> ParseDayText(const std::string& text) {
-  // The reader looks at neither separator and takes month numbers too, so
-  // the shape is checked first.
-  const bool shaped = text.size() == 11 && text[2] == ' ' && text[6] == ' ' &&
-                      MonthFromShortName(text.substr(3, 3)) != 0;
-  const TDateTime date = shaped ? ParseStatementDate(text) : 0;
+  const TDateTime date = ParseTypedDate(text);
   if (date == 0) return std::nullopt;
   return date;
 }

@@ -42,8 +42,9 @@ TOptions ParseOptions(const TArgs& args, const std::set<std::string>& valueNames
 // The option's value; ECliUsage when it is missing.
 const std::string& Required(const TOptions& options, const std::string& name);
 
-// "DD MMM YYYY" with an English month name, as the program shows dates;
-// no value for anything else.
+// "DD MMM YYYY" with an English month name, as the program shows dates, or
+// with a one-digit day and the name in any letter case ("7 dec 2026"); no
+// value for anything else.
 std::optional<TDateTime> ParseDayText(const std::string& text);
 
 // "MMM YYYY" with an English month name, for example Mar 2026, as year and

@@ -5,25 +5,28 @@
 #include <iostream>
 
 #include "CliCommand.h"
+#include "CliData.h"
 #include "model/Account.h"
 #include "store/TreeDump.h"
 
 namespace tf::cli {
 
 int DumpCommand(const TArgs& args) {
-  if (args.size() != 1) {
-    std::cerr << "usage: tallyfold-cli dump FILE\n";
-    return 2;
-  }
-  TAccount root;
-  try {
-    root.LoadFromFile(args[0], true);
-  } catch (const std::exception& error) {
-    std::cerr << error.what() << '\n';
-    return 1;
-  }
-  std::cout << DumpTreeJson(root) << '\n';
-  return std::cout.good() ? 0 : 1;
+  const std::string usage = std::string("usage: tallyfold-cli dump FILE|--data FILE ") +
+                            "[--password-file FILE | --password TEXT]\n";
+  return RunGuarded(usage, [&] {
+    TArgs rest = args;
+    TDataOptions data = TakeDataOptions(rest);
+    if (rest.size() + (data.DataFile ? 1 : 0) != 1)
+      throw ECliUsage("name one data file, as FILE or with --data FILE");
+    if (!data.DataFile) data.DataFile = rest.front();
+    TAccount root;
+    root.LoadFromFile(*data.DataFile, true);
+    // The stored tree is printed as read; opening it as the commands do is
+    // only the password check, so a protected file is shown to its owner only.
+    OpenDataFile(data);
+    std::cout << DumpTreeJson(root) << '\n';
+  });
 }
 
 int ResaveCommand(const TArgs& args) {

@@ -65,7 +65,7 @@ std::optional<std::string> ReadWithoutEcho() {
     EchoIsOff = 1;  // before the change, so a signal in between restores too
     tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
   }
-  // Asked only once echo is off, so an answer typed at once is not shown.
+  // Only now the prompt: whatever is typed as soon as it shows stays hidden.
   std::cerr << "Password: " << std::flush;
   const std::optional<std::string> entry = ReadLine(STDIN_FILENO);
   if (hidden) {

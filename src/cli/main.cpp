@@ -4,6 +4,7 @@
 #include <cstring>
 #include <iostream>
 #include <map>
+#include <set>
 #include <string>
 
 #include "CliCommand.h"
@@ -58,7 +59,8 @@ const std::map<std::string, TCommand>& Commands() {
 }
 
 void PrintHelp(std::ostream& out) {
-  out << "usage: tallyfold-cli COMMAND [ARGUMENTS]\n\ncommands:\n";
+  out << "usage: tallyfold-cli [--data FILE] [--password-file FILE | --password TEXT] COMMAND "
+         "[ARGUMENTS]\n\ncommands:\n";
   for (const auto& [name, command] : Commands())
     out << "  " << command.Usage
         << std::string(std::max<std::size_t>(2, 38 - std::strlen(command.Usage)), ' ')
@@ -70,6 +72,43 @@ void PrintHelp(std::ostream& out) {
       << "Exit status: 0 done, 1 failed, 2 a mistake in the command line or a wrong password.\n";
 }
 
+// Splits the command line into the command (its first word that is neither
+// an option nor the value of a data-file option) and everything else, in
+// order, so that "--data FILE accounts" and "accounts --data FILE" are the same.
+struct TCommandLine {
+  std::string Name;
+  tf::cli::TArgs Args;
+};
+
+TCommandLine SplitCommandLine(int argc, char** argv) {
+  static const std::set<std::string> kDataOptions = {"--data", "--password-file", "--password"};
+  TCommandLine line;
+  tf::cli::TArgs before;
+  bool found = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (found) {
+      line.Args.push_back(arg);
+    } else if (kDataOptions.count(arg) != 0) {
+      before.push_back(arg);
+      if (i + 1 < argc) before.push_back(argv[++i]);
+    } else if (arg.rfind("-", 0) == 0 && arg != "-") {
+      before.push_back(arg);
+    } else {
+      line.Name = arg;
+      found = true;
+    }
+  }
+  // Options written before the command go after its own arguments, where
+  // the command reads them as if they stood there.
+  line.Args.insert(line.Args.end(), before.begin(), before.end());
+  return line;
+}
+
+bool AsksForHelp(const std::string& arg) {
+  return arg == "--help" || arg == "-h" || arg == "help";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -77,16 +116,22 @@ int main(int argc, char** argv) {
     PrintHelp(std::cerr);
     return 2;
   }
-  const std::string name = argv[1];
-  if (name == "--help" || name == "-h" || name == "help") {
+  const TCommandLine line = SplitCommandLine(argc, argv);
+  if (AsksForHelp(line.Name) ||
+      (line.Name.empty() && std::any_of(line.Args.begin(), line.Args.end(), AsksForHelp))) {
     PrintHelp(std::cout);
     return 0;
   }
-  const auto found = Commands().find(name);
-  if (found == Commands().end()) {
-    std::cerr << "tallyfold-cli: unknown command \"" << name << "\"\n";
+  if (line.Name.empty()) {
+    std::cerr << "tallyfold-cli: no command given\n";
     PrintHelp(std::cerr);
     return 2;
   }
-  return found->second.Run(tf::cli::TArgs(argv + 2, argv + argc));
+  const auto found = Commands().find(line.Name);
+  if (found == Commands().end()) {
+    std::cerr << "tallyfold-cli: unknown command \"" << line.Name << "\"\n";
+    PrintHelp(std::cerr);
+    return 2;
+  }
+  return found->second.Run(line.Args);
 }

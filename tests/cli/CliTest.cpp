@@ -68,7 +68,7 @@ TEST_F(CliTest, DumpPrintsTheTreeInStoredOrder) {
   TAccount root;
   FillSampleTree(root);
   root.SaveToFile(Path("data.tfold"), true);
-  const TRun run = Run("dump " + Quoted(Path("data.tfold")));
+  const TRun run = Run("dump " + Quoted(Path("data.tfold")) + " --password secret");
   ASSERT_EQ(run.Status, 0) << run.Err;
   const std::string& json = run.Out;
   EXPECT_EQ(

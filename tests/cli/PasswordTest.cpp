@@ -7,6 +7,7 @@
 #include <signal.h>
 #include <termios.h>
 
+#include <cerrno>
 #include <chrono>
 
 #include "CliFixture.h"
@@ -91,6 +92,56 @@ TEST_F(PasswordTest, EverySourceOpensTheFileOnlyWithTheRightPassword) {
   }
 }
 
+// Users of command-line ledgers name the file first; either place works.
+TEST_F(PasswordTest, DataOptionsStandBeforeOrAfterTheCommand) {
+  const std::string file = "--data " + Quoted(data);
+  const std::string secret = "--password-file " + Quoted(Path("right.txt"));
+  const struct {
+    std::string Args;
+    int Status;
+    std::string Out;
+  } cases[] = {
+      {file + " " + secret + " accounts", 0, kListing},
+      {file + " accounts " + secret, 0, kListing},
+      {"accounts " + file + " " + secret, 0, kListing},
+      {file + " --password Secret transactions Cheque", 0, "\tSHOP\t\t-5.00\t-5.00\n"},
+      {file + " --password wrong accounts", 2, ""},
+      {file + " --password Secret", 2, ""},                                       // no command
+      {file + " --password Secret frobnicate", 2, ""},                            // an unknown one
+      {file + " accounts --data " + Quoted(data) + " --password Secret", 2, ""},  // twice
+  };
+  for (const auto& c : cases) {
+    const TRun run = Run(c.Args);
+    EXPECT_EQ(run.Status, c.Status) << c.Args << "\n" << run.Err;
+    if (c.Status == 0)
+      EXPECT_NE(run.Out.find(c.Out), std::string::npos) << c.Args << "\n" << run.Out;
+    else
+      EXPECT_EQ(run.Out, "") << c.Args;
+  }
+}
+
+// dump prints everything the file holds, its password too, so it opens a
+// protected file only as the other commands do.
+TEST_F(PasswordTest, DumpAsksForThePasswordOfAProtectedFile) {
+  for (const std::string& args :
+       {"dump " + Quoted(data) + " --password Secret", "--password Secret dump " + Quoted(data),
+        "--data " + Quoted(data) + " --password-file " + Quoted(Path("right.txt")) + " dump"}) {
+    const TRun run = Run(args);
+    EXPECT_EQ(run.Status, 0) << args << "\n" << run.Err;
+    EXPECT_NE(run.Out.find("[\"AccountName\",\"string\",\"Cheque\"]"), std::string::npos) << args;
+  }
+  for (const auto& [args, input] : std::initializer_list<std::pair<std::string, std::string>>{
+           {"dump " + Quoted(data), ""},
+           {"dump " + Quoted(data), "guess\n"},
+           {"dump " + Quoted(data) + " --password guess", ""}}) {
+    const TRun run = Run(args, input);
+    EXPECT_EQ(run.Status, 2) << args << "\n" << run.Err;
+    EXPECT_EQ(run.Out, "") << args;
+  }
+  EXPECT_EQ(Run("dump --data " + Quoted(data) + " " + Quoted(data) + " --password Secret").Status,
+            2);
+}
+
 TEST_F(PasswordTest, AFileWithoutPasswordNeverReadsStdin) {
   for (const char* stored : {"", " \t "}) {  // blanks only: no password
     WriteDataFile(data, stored);
@@ -102,20 +153,45 @@ TEST_F(PasswordTest, AFileWithoutPasswordNeverReadsStdin) {
 }
 
 // The command at a terminal of its own; `typed` is entered once the prompt
-// shows. Everything the terminal shows, and whether echo was back on after.
+// shows, as a person would type it. Everything the terminal shows, whether
+// echo was already off when the prompt appeared, and whether it was back on
+// after. Every wait is for the command's output or its end; only a command
+// that hangs for a minute is given up on.
 struct TTerminalRun {
   int Status = -1;
   std::string Screen;
+  bool PromptShown = false;
+  bool EchoOffAtPrompt = false;
   bool EchoAfter = false;
 };
 
-bool ReadSome(int master, std::string& screen, int timeoutMs) {
-  pollfd ready{master, POLLIN, 0};
-  if (poll(&ready, 1, timeoutMs) <= 0) return false;
-  char buffer[512];
-  const ssize_t count = read(master, buffer, sizeof buffer);
-  if (count <= 0) return false;  // EIO once the command has ended
-  screen.append(buffer, static_cast<std::size_t>(count));
+constexpr auto kHangingCommand = std::chrono::seconds(60);
+
+bool EchoIsOn(int master) {
+  termios settings{};
+  return tcgetattr(master, &settings) == 0 && (settings.c_lflag & ECHO) != 0;
+}
+
+// Reads what the terminal shows until `until` holds for it or the command
+// ends (the terminal's other side closes). False when the command ended or
+// hung.
+template <class TCondition>
+bool ReadScreenUntil(int master, std::string& screen, TCondition until,
+                     std::chrono::steady_clock::time_point deadline) {
+  while (!until(screen)) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0) return false;
+    pollfd ready{master, POLLIN, 0};
+    const int polled = poll(&ready, 1, static_cast<int>(left.count()));
+    if (polled < 0 && errno == EINTR) continue;
+    if (polled <= 0) return false;
+    char buffer[512];
+    const ssize_t count = read(master, buffer, sizeof buffer);
+    if (count < 0 && errno == EINTR) continue;
+    if (count <= 0) return false;  // EIO once the command has ended
+    screen.append(buffer, static_cast<std::size_t>(count));
+  }
   return true;
 }
 
@@ -128,25 +204,28 @@ TTerminalRun RunAtTerminal(const std::string& data, const std::string& typed) {
     _exit(127);
   }
   if (child < 0) return result;
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-  while (result.Screen.find("Password: ") == std::string::npos &&
-         std::chrono::steady_clock::now() < deadline && ReadSome(master, result.Screen, 1000)) {
-  }
-  if (result.Screen.find("Password: ") != std::string::npos) {
+  const auto deadline = std::chrono::steady_clock::now() + kHangingCommand;
+  const auto hasPrompt = [](const std::string& screen) {
+    return screen.find("Password: ") != std::string::npos;
+  };
+  result.PromptShown = ReadScreenUntil(master, result.Screen, hasPrompt, deadline);
+  bool hung = false;
+  if (result.PromptShown) {
+    // Typed the moment the prompt shows: echo must be off by then.
+    result.EchoOffAtPrompt = !EchoIsOn(master);
     const std::string line = typed + "\r";
-    if (write(master, line.data(), line.size()) < 0) kill(child, SIGKILL);
+    if (write(master, line.data(), line.size()) < 0) hung = true;
+    const auto never = [](const std::string&) { return false; };
+    ReadScreenUntil(master, result.Screen, never, deadline);
+    hung = hung || std::chrono::steady_clock::now() >= deadline;
   } else {
-    kill(child, SIGKILL);
+    hung = std::chrono::steady_clock::now() >= deadline;
   }
-  while (std::chrono::steady_clock::now() < deadline && ReadSome(master, result.Screen, 1000)) {
-  }
+  if (hung) kill(child, SIGKILL);
   int status = 0;
-  if (waitpid(child, &status, WNOHANG) == 0) {
-    kill(child, SIGKILL);
-    waitpid(child, &status, 0);
+  while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
   }
-  termios settings{};
-  result.EchoAfter = tcgetattr(master, &settings) == 0 && (settings.c_lflag & ECHO) != 0;
+  result.EchoAfter = EchoIsOn(master);
   close(master);
   result.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return result;
@@ -154,6 +233,8 @@ TTerminalRun RunAtTerminal(const std::string& data, const std::string& typed) {
 
 TEST_F(PasswordTest, AtATerminalThePasswordIsAskedWithoutEcho) {
   const TTerminalRun right = RunAtTerminal(data, "Secret");
+  ASSERT_TRUE(right.PromptShown) << right.Screen;
+  EXPECT_TRUE(right.EchoOffAtPrompt) << "echo still on when \"Password: \" showed";
   EXPECT_EQ(right.Status, 0) << right.Screen;
   EXPECT_NE(right.Screen.find("Password: "), std::string::npos) << right.Screen;
   EXPECT_EQ(right.Screen.find("Secret"), std::string::npos) << "echoed: " << right.Screen;
@@ -162,6 +243,8 @@ TEST_F(PasswordTest, AtATerminalThePasswordIsAskedWithoutEcho) {
 
   const std::string before = ReadWholeFile(data);
   const TTerminalRun wrong = RunAtTerminal(data, "guess");
+  ASSERT_TRUE(wrong.PromptShown) << wrong.Screen;
+  EXPECT_TRUE(wrong.EchoOffAtPrompt);
   EXPECT_EQ(wrong.Status, 2) << wrong.Screen;
   EXPECT_EQ(wrong.Screen.find("guess"), std::string::npos) << "echoed: " << wrong.Screen;
   EXPECT_NE(wrong.Screen.find("The password typed does not open"), std::string::npos)

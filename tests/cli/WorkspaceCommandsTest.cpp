@@ -119,6 +119,7 @@ TEST_F(WorkspaceCommandsTest, DatesAndFilterNarrowTheListing) {
       {"--to '05 Mar 2024'", {"Pay", "SHOPRITE SANDTON", "Late entry"}},
       {"--from '02 Mar 2024' --to '20 Mar 2024'", {"Pay", "SHOPRITE SANDTON", "Fuel 100"}},
       {"--from '21 Mar 2024' --to '21 Mar 2024'", {}},
+      {"--from '5 mar 2024' --to '20 MAR 2024'", {"SHOPRITE SANDTON", "Fuel 100"}},  // as typed
       {"--filter shoprite", {"SHOPRITE SANDTON", "Shoprite"}},
       {"--filter ' FUEL, '", {"Fuel 100"}},  // category text, trimmed
       {"--filter n/a", {"SHOPRITE SANDTON", "Shoprite", "Late entry", "Broken"}},

@@ -292,18 +292,34 @@ class DialogsTest : public QObject {
   }
 
   void pickDateReturnsTheChosenDateOrZero_data() {
-    QTest::addColumn<bool>("ok");
+    QTest::addColumn<int>("answer");
     QTest::addColumn<double>("expected");
-    QTest::newRow("Ok") << true << EncodeDate(2010, 3, 14);
-    QTest::newRow("Cancel") << false << 0.0;
+    QTest::newRow("Ok") << int(Qt::Key_unknown) << EncodeDate(2010, 3, 14);
+    QTest::newRow("Cancel") << int(Qt::Key_Cancel) << 0.0;
+    // Enter in the calendar, where the focus is: the day is chosen.
+    QTest::newRow("Enter") << int(Qt::Key_Return) << EncodeDate(2010, 3, 14);
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << 0.0;
   }
 
   void pickDateReturnsTheChosenDateOrZero() {
-    QFETCH(bool, ok);
+    QFETCH(int, answer);
     QFETCH(double, expected);
-    AnswerNextDialog<TfrmDatePicker>([ok](TfrmDatePicker& picker) {
+    AnswerNextDialog<TfrmDatePicker>([answer](TfrmDatePicker& picker) {
       picker.MonthCalendar->setSelectedDate(QDate(2010, 3, 14));
-      QTest::mouseClick(ok ? picker.btnOk : picker.btnCancel, Qt::LeftButton);
+      if (answer == Qt::Key_unknown || answer == Qt::Key_Cancel) {
+        QTest::mouseClick(answer == Qt::Key_unknown ? picker.btnOk : picker.btnCancel,
+                          Qt::LeftButton);
+        return;
+      }
+      const bool active = QTest::qWaitForWindowActive(&picker);
+      QWidget* focused = QApplication::focusWidget();
+      if (!active || focused == nullptr || !picker.MonthCalendar->isAncestorOf(focused)) {
+        picker.reject();
+        QFAIL("the calendar does not have the focus");
+      }
+      QTest::keyClick(focused, Qt::Key(answer));
+      // A key the dialog ignores must fail the test, not leave it waiting.
+      QTimer::singleShot(0, &picker, [&picker] { picker.reject(); });
     });
     QCOMPARE(TfrmDatePicker::PickDate(nullptr, EncodeDate(2010, 3, 1) + 0.5), expected);
   }

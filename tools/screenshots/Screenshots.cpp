@@ -242,6 +242,16 @@ std::unique_ptr<QWidget> MainWindow() {
   return window;
 }
 
+// The main window at a given size: the design size and the smallest one,
+// where every caption of the transactions page must still be whole.
+std::unique_ptr<QWidget> MainWindowSized(int width, int height) {
+  auto window =
+      std::make_unique<TfrmMain>(Global(), DefaultMainPages(Global()), std::vector<std::string>{});
+  window->Start();
+  window->resize(QSize(width, height).expandedTo(window->minimumSize()));
+  return window;
+}
+
 void Settle(int milliseconds);
 
 // A picture as a widget, for shots composed of several windows.
@@ -538,6 +548,8 @@ const std::vector<TShot>& Shots() {
   static const std::vector<TShot> shots = {
       {"main-transactions", TDataSet::Sample, MainWindow},
       {"main-empty-help", TDataSet::Empty, MainWindow, 900},
+      {"main-default-size", TDataSet::Sample, [] { return MainWindowSized(868, 638); }},
+      {"main-minimum-size", TDataSet::Sample, [] { return MainWindowSized(0, 0); }},
       {"transaction-menu", TDataSet::Sample, [] { return WindowWithMenus(OpenTransactionMenu); }},
       {"remove-duplicates-menu", TDataSet::Sample,
        [] {

@@ -5,7 +5,8 @@
 namespace tf {
 
 bool IsAmountCharacter(char32_t c) {
-  return (c >= U'0' && c <= U'9') || c == U'-' || c == U',' || c == U'.' || c == U'\b';
+  // The blank is the thousands separator some users choose.
+  return (c >= U'0' && c <= U'9') || c == U'-' || c == U',' || c == U'.' || c == U' ' || c == U'\b';
 }
 
 std::string PlainAmountText(TCurrency value, const std::string& decimal) {
@@ -19,8 +20,14 @@ std::string PastedAmountText(const std::string& clipboard, const std::string& de
   return PlainAmountText(ParseAmountCurrency(clipboard, TCurrency{}), decimal);
 }
 
-std::string NegatedAmountText(const std::string& text, const std::string& decimal) {
-  return PlainAmountText(-ParseAmountCurrency(text, TCurrency{}), decimal);
+std::string NegatedAmountText(const std::string& text) {
+  // Only the sign changes, so "1,234.50" stays grouped as the user sees it.
+  if (!IsAmountText(text) || ParseAmountCurrency(text, TCurrency{}) == TCurrency{}) return text;
+  std::string negated = text;
+  const std::size_t minus = negated.find('-');
+  if (minus != std::string::npos) return negated.erase(minus, 1);
+  const std::size_t first = negated.find_first_not_of(' ');
+  return negated.insert(first == std::string::npos ? 0 : first, 1, '-');
 }
 
 }  // namespace tf

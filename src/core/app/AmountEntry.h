@@ -9,7 +9,8 @@
 
 namespace tf {
 
-// Digits, "-", ",", "." and backspace; every other character is dropped.
+// Digits, "-", ",", ".", the blank (a thousands separator) and backspace;
+// every other character is dropped.
 bool IsAmountCharacter(char32_t c);
 
 // The shortest decimal form without thousand separators, with `decimal` as
@@ -19,7 +20,8 @@ std::string PlainAmountText(TCurrency value, const std::string& decimal);
 // The box's new text after pasting `clipboard`: "R 12,50" gives 12.5.
 std::string PastedAmountText(const std::string& clipboard, const std::string& decimal);
 
-// The box's text with its amount negated: 12.50 gives -12.5.
-std::string NegatedAmountText(const std::string& text, const std::string& decimal);
+// The box's text with its amount's sign changed and nothing else: 1,234.50
+// gives -1,234.50 and back. A text that is no amount, or zero, stays.
+std::string NegatedAmountText(const std::string& text);
 
 }  // namespace tf

@@ -104,6 +104,38 @@ TDateTime ParseStatementDate(const std::string& text) {
   return result;
 }
 
+TDateTime ParseTypedDate(const std::string& text) {
+  std::size_t first = 0, last = text.size();
+  while (first < last && std::isspace(static_cast<unsigned char>(text[first]))) ++first;
+  while (last > first && std::isspace(static_cast<unsigned char>(text[last - 1]))) --last;
+  const std::string trimmed = text.substr(first, last - first);
+  // The stored form and its cousins (01-Jan-2010, 01_jan_2010) as before.
+  if (trimmed.size() == 11 && MonthFromShortName(trimmed.substr(3, 3)) != 0) {
+    if (const TDateTime date = ParseStatementDate(trimmed)) return date;
+  }
+  const auto isSeparator = [](char c) { return c == ' ' || c == '-' || c == '/' || c == '.'; };
+  const auto isDigit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
+  // D?MMM?YYYY or DD?MMM?YYYY and nothing more.
+  const std::size_t dayLength = trimmed.size() == 10 ? 1 : trimmed.size() == 11 ? 2 : 0;
+  if (dayLength == 0) return 0;
+  for (std::size_t i = 0; i < dayLength; ++i)
+    if (!isDigit(trimmed[i])) return 0;
+  if (!isSeparator(trimmed[dayLength]) || !isSeparator(trimmed[dayLength + 4])) return 0;
+  for (std::size_t i = dayLength + 5; i < trimmed.size(); ++i)
+    if (!isDigit(trimmed[i])) return 0;
+  const int month = MonthFromShortName(trimmed.substr(dayLength + 1, 3));
+  TDateTime result = 0;
+  if (month == 0 || !TryEncodeDate(WholeNumberOr0(trimmed.substr(dayLength + 5)), month,
+                                   WholeNumberOr0(trimmed.substr(0, dayLength)), result))
+    return 0;
+  return result;
+}
+
+bool IsAmountText(const std::string& text) {
+  TCurrency value;
+  return TryTextToCurrency(CleanAmountText(text), value);
+}
+
 double ParseAmount(const std::string& text, double defaultAmount) {
   const std::string clean = CleanAmountText(text);
   const char* end = clean.data() + clean.size();

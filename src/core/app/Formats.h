@@ -17,10 +17,18 @@ std::string FormatDisplayDate(TDateTime date);
 // text is no valid calendar date.
 TDateTime ParseStatementDate(const std::string& text);
 
+// A date as people type it: a day of one or two digits, the month's English
+// three-letter name in any letter case and a four-digit year, apart by a
+// blank, "-", "/" or "."; also what ParseStatementDate reads from an
+// 11-character text with a month name. Zero for anything else.
+TDateTime ParseTypedDate(const std::string& text);
+
 // An amount typed or pasted by the user: "12,50", "1.234,56", "1,234.56" and
 // "R 1 234.50" are all understood; blanks, letters, currency signs and
 // parentheses are dropped. The default when no number remains.
 double ParseAmount(const std::string& text, double defaultAmount);
+// Whether ParseAmount finds a number in the text (no default needed).
+bool IsAmountText(const std::string& text);
 // The same reading, exact to four decimals.
 TCurrency ParseAmountCurrency(const std::string& text, TCurrency defaultAmount);
 

@@ -8,7 +8,7 @@
 namespace tf {
 
 bool IsEntryDateValid(const std::string& text) {
-  return Trimmed(text).size() == 11 && ParseStatementDate(text) != 0;
+  return ParseTypedDate(text) != 0;
 }
 
 bool IsTransactionEntryValid(const std::string& date, const std::string& description) {
@@ -34,7 +34,7 @@ TTransactionEntry LoadTransactionEntry(const TTransactions& row) {
 void StoreTransactionEntry(TTransactions& row, const TTransactionEntry& entry) {
   row.SetTransactionType(entry.Type);
   row.FieldAt(TTransactions::fDate)
-      ->SetValue(TVariant::String(FormatDisplayDate(ParseStatementDate(entry.Date))));
+      ->SetValue(TVariant::String(FormatDisplayDate(ParseTypedDate(entry.Date))));
   row.FieldAt(TTransactions::fDescription)->SetValue(TVariant::String(entry.Description));
   row.FieldAt(TTransactions::fCategory)->SetValue(TVariant::String(entry.Category));
   // The box shows two decimals; an amount the user left as shown keeps the

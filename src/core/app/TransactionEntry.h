@@ -9,7 +9,7 @@ namespace tf {
 
 class TTransactions;
 
-// Exactly 11 characters once trimmed, and a valid "DD MMM YYYY" date.
+// A valid date as people type it: "7 Dec 2026", "07 dec 2026", "01-Jan-2010".
 bool IsEntryDateValid(const std::string& text);
 // A valid date and a description of more than blanks.
 bool IsTransactionEntryValid(const std::string& date, const std::string& description);

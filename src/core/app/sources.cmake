@@ -27,6 +27,8 @@ target_sources(tallyfold_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/AmountEntry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CategoryEditing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DateRangeStep.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ExportProposal.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ImportOutcome.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PatternListing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TransactionCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TransactionEntry.cpp

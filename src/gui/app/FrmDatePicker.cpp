@@ -54,12 +54,18 @@ TfrmDatePicker::TfrmDatePicker(TDateTime initial, QWidget* parent)
 
   connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+  // The calendar keeps Enter (and a double click) to itself; both choose the day.
+  connect(MonthCalendar, &QCalendarWidget::activated, this, &QDialog::accept);
+  // The arrows move the day and Enter takes it from the start.
+  MonthCalendar->setFocus();
   connect(MonthCalendar, &QCalendarWidget::selectionChanged, this,
           &TfrmDatePicker::ShowDateInCaption);
   ShowDateInCaption();
 }
 
-TDateTime TfrmDatePicker::SelectedDate() const { return FromQDate(MonthCalendar->selectedDate()); }
+TDateTime TfrmDatePicker::SelectedDate() const {
+  return FromQDate(MonthCalendar->selectedDate());
+}
 
 void TfrmDatePicker::ShowDateInCaption() {
   const QString date = QString::fromStdString(FormatDisplayDate(SelectedDate()));

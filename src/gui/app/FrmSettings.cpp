@@ -13,6 +13,7 @@
 #include "gui/app/FormLook.h"
 #include "gui/app/LinkLabel.h"
 #include "gui/app/VersionInfo.h"
+#include "gui/workspace/FrmTransactionViewer.h"
 #include "gui/workspace/WorkspaceDialogs.h"
 
 namespace tf {
@@ -76,6 +77,7 @@ TfrmSettings::TfrmSettings(TGlobal& global, TBackupChooser chooser, QWidget* par
   connect(cbxThousands, &QComboBox::currentIndexChanged, this, &TfrmSettings::SeparatorChange);
   connect(cbxDecimals, &QComboBox::currentIndexChanged, this, &TfrmSettings::SeparatorChange);
   connect(btnCats, &QPushButton::clicked, this, &TfrmSettings::manageCategoriesRequested);
+  connect(btnShowHelp, &QPushButton::clicked, this, &TfrmSettings::btnShowHelpClick);
   connect(lblCompany, &TLinkLabel::clicked, this, [] { OpenDocument(TVersionInfo::HomePage()); });
   connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
 }
@@ -123,6 +125,8 @@ void TfrmSettings::BuildBody(QWidget* top) {
   cbxDecimals->addItems({QStringLiteral(","), QStringLiteral(".")});
   lblSampleFormat = new QLabel(this);
   btnCats = new QPushButton(QStringLiteral("Manage Categories"), this);
+  btnShowHelp = new QPushButton(QStringLiteral("Show Getting Started Tips"), this);
+  btnShowHelp->setToolTip(QStringLiteral("The welcome panel of the Transactions page (F1 there)"));
   btnClose = new QPushButton(QStringLiteral("Close"), this);
   btnClose->setDefault(true);
 
@@ -139,6 +143,7 @@ void TfrmSettings::BuildBody(QWidget* top) {
   separators->addWidget(lblSampleFormat, 1);
   auto* categories = new QHBoxLayout;
   categories->addWidget(btnCats);
+  categories->addWidget(btnShowHelp);
   categories->addStretch();
   auto* bottom = new QHBoxLayout;
   bottom->addStretch();
@@ -178,9 +183,8 @@ void TfrmSettings::SeparatorChange() {
   std::string thousands = cbxThousands->currentIndex() >= 0
                               ? cbxThousands->currentText().toStdString()
                               : Global_.GetThousandSeparator();
-  std::string decimals = cbxDecimals->currentIndex() >= 0
-                             ? cbxDecimals->currentText().toStdString()
-                             : Global_.GetDecimalSeparator();
+  std::string decimals = cbxDecimals->currentIndex() >= 0 ? cbxDecimals->currentText().toStdString()
+                                                          : Global_.GetDecimalSeparator();
   // Equal separators would make amounts unreadable; the defaults take over
   // while the lists keep showing the user's choice.
   if (thousands == decimals) {
@@ -197,16 +201,28 @@ void TfrmSettings::btnCreateBackupClick() {
   if (!choice) return;
   lblBackupResult->clear();
   const std::vector<std::string> written = Global_.CreateBackup(choice->Path, choice->FileType);
-  lblBackupResult->setText(written.empty()
-                               ? QStringLiteral("No accounts to export.")
-                               : QStringLiteral("Saved: %1").arg(QDir::toNativeSeparators(
-                                     QString::fromStdString(written.front()))));
+  lblBackupResult->setText(written.empty() ? QStringLiteral("No accounts to export.")
+                                           : QStringLiteral("Saved: %1")
+                                                 .arg(QDir::toNativeSeparators(
+                                                     QString::fromStdString(written.front()))));
+}
+
+void TfrmSettings::btnShowHelpClick() {
+  Global_.SetShowHelp(true);
+  btnShowHelp->setText(QStringLiteral("Tips Shown"));
+  btnShowHelp->setEnabled(false);
+  emit showHelpRequested();
 }
 
 void TfrmSettings::ShowSettings(TGlobal& global, QWidget* owner) {
   TfrmSettings dialog(global, {}, owner);
   connect(&dialog, &TfrmSettings::manageCategoriesRequested, &dialog,
           [&dialog] { DesktopDialogs().ManageCategories(&dialog); });
+  connect(&dialog, &TfrmSettings::showHelpRequested, &dialog, [owner] {
+    if (owner == nullptr) return;
+    for (TfrmTransactionViewer* page : owner->findChildren<TfrmTransactionViewer*>())
+      page->ShowHelpPanel();
+  });
   dialog.exec();
 }
 

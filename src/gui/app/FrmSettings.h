@@ -2,10 +2,9 @@
 // amount, the way to the category editor and the program's identity.
 #pragma once
 
+#include <QDialog>
 #include <functional>
 #include <optional>
-
-#include <QDialog>
 
 #include "gui/app/BackupFileDialog.h"
 
@@ -41,15 +40,20 @@ class TfrmSettings : public QDialog {
   QComboBox* cbxDecimals;
   QLabel* lblSampleFormat;
   QPushButton* btnCats;
+  QPushButton* btnShowHelp;
   QPushButton* btnClose;
 
  signals:
   // "Manage Categories": the category editor is opened by whoever listens.
   void manageCategoriesRequested();
+  // "Show Getting Started Tips": the preference allows the panel again, and
+  // whoever listens shows it.
+  void showHelpRequested();
 
  public slots:
   void btnCreateBackupClick();
   void SeparatorChange();
+  void btnShowHelpClick();
 
  private:
   QWidget* BuildTopPanel();

@@ -16,6 +16,7 @@ namespace {
 constexpr int kTop = 12;         // icons and texts, below the strip's top
 constexpr int kTextOffset = 18;  // from an icon to its total
 constexpr int kRightMargin = 2;  // after the last total
+constexpr int kGap = 16;         // from a total to the next icon, which must not touch it
 
 QFont StripFont() {
   QFont font(QStringLiteral("Arial"));
@@ -37,6 +38,7 @@ std::vector<TPlacedTotal> PlaceTotals(const std::vector<TActivityItem>& items,
   for (const TActivityItem& item : items) {
     const QString text = QString::fromStdString(Global().FormatAmount(item.Total));
     const int width = metrics.horizontalAdvance(text);
+    if (!placed.empty()) contentWidth += kGap;
     placed.push_back({item, text, width});
     contentWidth += kTextOffset + width;
   }
@@ -72,12 +74,21 @@ void TActivityStrip::paintEvent(QPaintEvent*) {
       painter.drawPixmap(x, kTop, TransactionImage(TransactionImageOfType(total.Item.Type)));
       painter.setPen(QColor::fromRgb(total.Item.Colour));
       painter.drawText(x + kTextOffset, baseline, total.Text);
-      x += kTextOffset + total.Width;
+      x += kTextOffset + total.Width + kGap;
     }
   }
   // Drawn off-screen first so that a repaint on every keystroke of the
   // filter does not flicker.
   QPainter(this).drawPixmap(0, 0, picture);
+}
+
+int TActivityStrip::ContentWidth() const {
+  if (!ListedRows_) return 0;
+  const std::vector<TActivityItem> items = ActivityItems(ActivityTotals(ListedRows_()));
+  if (items.empty()) return 0;
+  int contentWidth = 0;
+  PlaceTotals(items, QFontMetrics(StripFont()), contentWidth);
+  return contentWidth + kRightMargin;
 }
 
 void TActivityStrip::mousePressEvent(QMouseEvent* event) {

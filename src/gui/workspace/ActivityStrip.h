@@ -20,6 +20,9 @@ class TActivityStrip : public QWidget {
   explicit TActivityStrip(std::function<std::vector<const TTransactions*>()> listedRows,
                           QWidget* parent = nullptr);
 
+  // The width the totals take now, from the first icon to the right margin.
+  int ContentWidth() const;
+
  signals:
   void testDataRequested();
 

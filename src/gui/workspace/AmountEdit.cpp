@@ -7,6 +7,7 @@
 #include <QMenu>
 
 #include "app/AmountEntry.h"
+#include "app/Formats.h"
 #include "app/SystemNumberFormat.h"
 
 namespace tf {
@@ -14,8 +15,13 @@ namespace {
 
 bool IsPassedKey(int key) {
   switch (key) {
-    case Qt::Key_Backspace: case Qt::Key_Delete: case Qt::Key_Return: case Qt::Key_Enter:
-    case Qt::Key_Escape: case Qt::Key_Tab: case Qt::Key_Backtab:
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
       return true;
     default:
       return false;
@@ -39,10 +45,18 @@ void TAmountEdit::PasteAmount() {
                                SystemNumberFormat().DecimalSeparator));
 }
 
-void TAmountEdit::CopyAmount() { QApplication::clipboard()->setText(text()); }
+void TAmountEdit::CopyAmount() {
+  QApplication::clipboard()->setText(text());
+}
 
 void TAmountEdit::NegateAmount() {
-  ReplaceText(NegatedAmountText(text().toStdString(), SystemNumberFormat().DecimalSeparator));
+  ReplaceText(NegatedAmountText(text().toStdString()));
+}
+
+bool TAmountEdit::HasAmount() const {
+  // An empty box is zero, as it always was; only a text that reads as no
+  // number is refused.
+  return text().trimmed().isEmpty() || IsAmountText(text().toStdString());
 }
 
 bool TAmountEdit::IsDroppedKey(const QKeyEvent& event) const {
@@ -62,6 +76,8 @@ void TAmountEdit::keyPressEvent(QKeyEvent* event) {
   // Shift+Insert pastes too, and must not bring in raw text either.
   if (event->matches(QKeySequence::Paste)) return PasteAmount();
   if (event->matches(QKeySequence::Copy)) return CopyAmount();
+  // Ctrl+A is a control letter too, but selecting all is what it is for.
+  if (event->matches(QKeySequence::SelectAll)) return selectAll();
   if (IsDroppedKey(*event)) return event->accept();
   QLineEdit::keyPressEvent(event);
 }

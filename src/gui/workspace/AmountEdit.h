@@ -1,6 +1,7 @@
 // The amount box of the transaction and account editors: only digits, "-",
-// ",", "." and backspace can be typed; pasting puts in the plain number the
-// clipboard text stands for, copying takes the whole text.
+// ",", ".", blanks and backspace can be typed; pasting puts in the plain
+// number the clipboard text stands for, copying takes the whole text, Ctrl+A
+// selects it all.
 #pragma once
 
 #include <QLineEdit>
@@ -17,8 +18,11 @@ class TAmountEdit : public QLineEdit {
   void PasteAmount();
   // The whole text goes to the clipboard.
   void CopyAmount();
-  // The text becomes its amount negated, in plain decimal form.
+  // The text's sign changes; its grouping and decimals stay.
   void NegateAmount();
+  // Whether the text reads as an amount (an empty box as zero); the editors
+  // refuse Ok otherwise.
+  bool HasAmount() const;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

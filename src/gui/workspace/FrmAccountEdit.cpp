@@ -111,10 +111,14 @@ void TfrmAccountEdit::LoadAccount() {
 }
 
 bool TfrmAccountEdit::InputValid() const {
-  return IsAccountEntryValid(edAccountName->text().toStdString(), edAccountType->currentIndex());
+  return IsAccountEntryValid(edAccountName->text().toStdString(), edAccountType->currentIndex()) &&
+         edtCurrentBalance->HasAmount();
 }
 
-void TfrmAccountEdit::InputChange() { btnOk->setEnabled(InputValid()); }
+void TfrmAccountEdit::InputChange() {
+  TintInvalid(*edtCurrentBalance, !edtCurrentBalance->HasAmount());
+  btnOk->setEnabled(InputValid());
+}
 
 void TfrmAccountEdit::btnCurrentBalanceHelpClick() {
   Dialogs_.Inform(this, QStringLiteral("Help"), QString::fromLatin1(kBalanceHelp));

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QDateEdit>
+#include <QDir>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -15,6 +16,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QShortcut>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
@@ -24,6 +26,7 @@
 #include <random>
 
 #include "app/ActivityTestData.h"
+#include "app/ExportProposal.h"
 #include "app/Formats.h"
 #include "app/Global.h"
 #include "app/TransactionListing.h"
@@ -130,6 +133,8 @@ TfrmTransactionViewer::TfrmTransactionViewer(TGlobal& global, const TWorkspaceDi
   layout->setContentsMargins(6, 4, 6, 4);
   layout->setSpacing(4);
   layout->addWidget(pnlTop);
+  BuildNotice();
+  layout->addWidget(pnlNotice);
   auto* grids = new QHBoxLayout;
   grids->setSpacing(6);
   grids->addWidget(grdAccounts);
@@ -144,6 +149,66 @@ TfrmTransactionViewer::TfrmTransactionViewer(TGlobal& global, const TWorkspaceDi
   ConnectControls();
   ConnectCommands();
   ConnectMenus();
+  SetTabOrder();
+  auto* help = new QShortcut(QKeySequence::HelpContents, this);
+  help->setContext(Qt::WidgetWithChildrenShortcut);
+  connect(help, &QShortcut::activated, this, &TfrmTransactionViewer::ShowHelpPanel);
+}
+
+void TfrmTransactionViewer::BuildNotice() {
+  pnlNotice = new QFrame(this);
+  pnlNotice->setObjectName(QStringLiteral("pnlNotice"));
+  pnlNotice->setFrameShape(QFrame::StyledPanel);
+  pnlNotice->setAutoFillBackground(true);
+  QPalette palette = pnlNotice->palette();
+  palette.setColor(QPalette::Window, QColor(0xFF, 0xF6, 0xD5));
+  pnlNotice->setPalette(palette);
+  lblNotice = new QLabel(pnlNotice);
+  lblNotice->setObjectName(QStringLiteral("lblNotice"));
+  lblNotice->setWordWrap(true);
+  lblNotice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  btnShowImported = new QPushButton(QStringLiteral("Show &Them"), pnlNotice);
+  btnImportIgnoreDates = new QPushButton(QStringLiteral("Tick \"Ignore &Dates\""), pnlNotice);
+  btnImportIgnoreDates->setToolTip(QStringLiteral("List every date of the account"));
+  btnCloseNotice = new QToolButton(pnlNotice);
+  btnCloseNotice->setText(QStringLiteral("×"));
+  btnCloseNotice->setToolTip(QStringLiteral("Close this message"));
+  btnCloseNotice->setAutoRaise(true);
+  auto* layout = new QHBoxLayout(pnlNotice);
+  layout->setContentsMargins(6, 2, 2, 2);
+  layout->addWidget(lblNotice, 1);
+  layout->addWidget(btnShowImported);
+  layout->addWidget(btnImportIgnoreDates);
+  layout->addWidget(btnCloseNotice);
+  pnlNotice->hide();
+  connect(btnCloseNotice, &QToolButton::clicked, pnlNotice, &QWidget::hide);
+  connect(btnShowImported, &QPushButton::clicked, this,
+          &TfrmTransactionViewer::btnShowImportedClick);
+  connect(btnImportIgnoreDates, &QPushButton::clicked, this,
+          &TfrmTransactionViewer::btnImportIgnoreDatesClick);
+}
+
+void TfrmTransactionViewer::SetTabOrder() {
+  QWidget* order[] = {edtTransactionsFilter,
+                      btnPreviousMonth,
+                      dtpFrom,
+                      dtpTo,
+                      btnNextMonth,
+                      chkIgnoreDates,
+                      btnShowImported,
+                      btnImportIgnoreDates,
+                      btnCloseNotice,
+                      grdAccounts,
+                      grdMain,
+                      btnAddAccount,
+                      btnDeleteAccount,
+                      btnTranAdd,
+                      btnTransDelete,
+                      btnRemoveDuups,
+                      btnImport,
+                      btnRecogniseTransactions,
+                      btnRecogniseManagement};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 TfrmTransactionViewer::~TfrmTransactionViewer() = default;
@@ -153,7 +218,16 @@ QDateEdit* TfrmTransactionViewer::NewDatePicker() {
   picker->setLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
   picker->setDisplayFormat(QStringLiteral("dd MMM yyyy"));
   picker->setCalendarPopup(true);
+  // A year typed digit by digit passes through years such as 202; the range
+  // follows the date once it is whole (Enter, leaving the box, the arrows).
+  picker->setKeyboardTracking(false);
   picker->calendarWidget()->window()->installEventFilter(this);
+  // A click into the day, the month or the year selects that part, so that
+  // what is typed next replaces it.
+  if (auto* edit = picker->findChild<QLineEdit*>()) {
+    edit->installEventFilter(this);
+    DatePickerEdits_.push_back({edit, picker});
+  }
   return picker;
 }
 
@@ -217,6 +291,8 @@ void TfrmTransactionViewer::BuildGrids() {
   for (QTableView* grid : {grdAccounts, grdMain}) {
     grid->installEventFilter(this);
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Tab goes on to the next control of the page; the arrows move within a grid.
+    grid->setTabKeyNavigation(false);
   }
 }
 
@@ -250,6 +326,16 @@ void TfrmTransactionViewer::BuildBottomStrip() {
       QStringLiteral("Recognise Transactions based on patterns you have has supplied (Alt + R)"));
   btnRecogniseManagement =
       NewButton(QStringLiteral("…"), QStringLiteral("Manage the auto recognition patterns"));
+  for (const auto& [button, name] : std::initializer_list<std::pair<QPushButton*, const char*>>{
+           {btnAddAccount, "btnAddAccount"},
+           {btnDeleteAccount, "btnDeleteAccount"},
+           {btnTranAdd, "btnTranAdd"},
+           {btnTransDelete, "btnTransDelete"},
+           {btnRemoveDuups, "btnRemoveDuups"},
+           {btnImport, "btnImport"},
+           {btnRecogniseTransactions, "btnRecogniseTransactions"},
+           {btnRecogniseManagement, "btnRecogniseManagement"}})
+    button->setObjectName(QLatin1String(name));
   btnTransDelete->installEventFilter(this);
   pboxActivity = new TActivityStrip(
       [this] {
@@ -260,19 +346,31 @@ void TfrmTransactionViewer::BuildBottomStrip() {
   pboxActivity->setObjectName(QStringLiteral("pboxActivity"));
   pboxActivity->setMinimumHeight(34);
 
-  auto* layout = new QHBoxLayout(pnlBottom);
+  // The totals get a row of their own above the buttons, so that neither
+  // squeezes the other at the window's smallest size.
+  auto* layout = new QVBoxLayout(pnlBottom);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(btnAddAccount);
-  layout->addWidget(btnDeleteAccount);
-  layout->addSpacing(kAccountsWidth - 2 * 80);
-  layout->addWidget(btnTranAdd);
-  layout->addWidget(btnTransDelete);
-  layout->addWidget(btnRemoveDuups);
-  layout->addWidget(pboxActivity, 1);
-  layout->addWidget(btnImport);
-  layout->addWidget(btnRecogniseTransactions);
-  layout->addWidget(btnRecogniseManagement);
-  for (QPushButton* button : {btnAddAccount, btnDeleteAccount}) button->setFixedWidth(77);
+  layout->setSpacing(2);
+  layout->addWidget(pboxActivity);
+  auto* buttons = new QHBoxLayout;
+  buttons->setSpacing(6);
+  buttons->addWidget(btnAddAccount);
+  buttons->addWidget(btnDeleteAccount);
+  // Lines the transaction buttons up with the transactions grid while there
+  // is room, and gives way first when there is not.
+  const int accountButtons = btnAddAccount->sizeHint().width() +
+                             btnDeleteAccount->sizeHint().width() + 2 * buttons->spacing();
+  buttons->addSpacerItem(new QSpacerItem(std::max(0, kAccountsWidth + 6 - accountButtons), 0,
+                                         QSizePolicy::Preferred, QSizePolicy::Minimum));
+  buttons->addWidget(btnTranAdd);
+  buttons->addWidget(btnTransDelete);
+  buttons->addWidget(btnRemoveDuups);
+  buttons->addStretch(1);
+  buttons->addWidget(btnImport);
+  buttons->addWidget(btnRecogniseTransactions);
+  buttons->addWidget(btnRecogniseManagement);
+  layout->addLayout(buttons);
+  // No fixed widths: a button narrower than its caption would cut it.
 }
 
 void TfrmTransactionViewer::BuildHelp() {
@@ -716,12 +814,26 @@ void TfrmTransactionViewer::btnRecogniseManagementClick() {
 
 void TfrmTransactionViewer::menuItemExporttoExcelFileClick() {
   const std::vector<TTransactions*> listed = ListedTransactions();
-  ExportTransactions(this, Dialogs_,
-                     std::vector<const TTransactions*>(listed.begin(), listed.end()));
+  const TAccount* account = SelectedAccount();
+  const std::string name =
+      account != nullptr ? account->FieldAt(TAccount::fAccountName)->AsString() : std::string();
+  const std::optional<std::string> written = ExportTransactions(
+      this, Dialogs_, std::vector<const TTransactions*>(listed.begin(), listed.end()),
+      QString::fromStdString(ExportProposedName(name, DateRange(), chkIgnoreDates->isChecked())));
+  if (written)
+    ShowNotice(QString::fromStdString(
+        ExportedMessage(static_cast<int>(listed.size()),
+                        QDir::toNativeSeparators(QString::fromStdString(*written)).toStdString())));
 }
 
 void TfrmTransactionViewer::btnImportClick() {
   TAccount* account = SelectedAccount();
+  // However the dialogs end, the keyboard comes back to the page.
+  const auto refocus = qScopeGuard([this] {
+    if (!window()->isActiveWindow()) window()->activateWindow();
+    grdMain->setFocus(Qt::OtherFocusReason);
+  });
+  const TRowsSnapshot before = SnapshotRows(Global_.Accounts);
   if (!ImportStatement(this, Global_, account, Dialogs_)) return;
   // The rows may have gone into any account. Sorting comes first: running
   // balances follow the row order.
@@ -731,7 +843,65 @@ void TfrmTransactionViewer::btnImportClick() {
   Global_.Accounts.RecalculateBalances();
   if (account != nullptr) ShowTransactions(account);
   RepaintGrids();
+  LastImport_ = NewRowsSince(Global_.Accounts, before);
+  ShowImportNotice();
   Global_.SaveFile();
+}
+
+void TfrmTransactionViewer::ShowNotice(const QString& text) {
+  lblNotice->setText(text);
+  btnShowImported->hide();
+  btnImportIgnoreDates->hide();
+  pnlNotice->show();
+}
+
+void TfrmTransactionViewer::ShowImportNotice() {
+  const TImportOutcome& outcome = LastImport_;
+  const bool outside = OutsideRange(outcome, DateRange(), chkIgnoreDates->isChecked());
+  const bool elsewhere = outcome.Account != nullptr && outcome.Account != SelectedAccount();
+  QString text = QString::fromStdString(ImportOutcomeMessage(outcome));
+  if (outside)
+    text += QStringLiteral(" The dates shown leave them out.");
+  else if (elsewhere)
+    text += QStringLiteral(" Another account is shown.");
+  ShowNotice(text);
+  // Moving the range needs dated rows; ignoring dates shows undated ones too.
+  const bool canMove = outside ? outcome.First != 0 : elsewhere;
+  btnShowImported->setVisible(canMove);
+  if (canMove && outside) {
+    const TDateRange months = RangeOfMonths(outcome);
+    btnShowImported->setToolTip(QStringLiteral("Show %1 to %2")
+                                    .arg(QString::fromStdString(FormatDisplayDate(months.From)),
+                                         QString::fromStdString(FormatDisplayDate(months.To))));
+  } else {
+    btnShowImported->setToolTip(QStringLiteral("Select the account they went into"));
+  }
+  btnImportIgnoreDates->setVisible(outside);
+}
+
+void TfrmTransactionViewer::btnShowImportedClick() {
+  SelectAccount(LastImport_.Account);
+  if (OutsideRange(LastImport_, DateRange(), chkIgnoreDates->isChecked()) && LastImport_.First != 0)
+    SetDateRange(RangeOfMonths(LastImport_));
+  ShowTransactions(SelectedAccount());
+  ShowNotice(QString::fromStdString(ImportOutcomeMessage(LastImport_)));
+  grdMain->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmTransactionViewer::btnImportIgnoreDatesClick() {
+  SelectAccount(LastImport_.Account);
+  chkIgnoreDates->setChecked(true);
+  ApplyIgnoreDates();
+  ShowTransactions(SelectedAccount());
+  ShowNotice(QString::fromStdString(ImportOutcomeMessage(LastImport_)));
+  grdMain->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmTransactionViewer::SelectAccount(const TAccount* account) {
+  if (account == nullptr || account == SelectedAccount()) return;
+  for (int row = 0; row < AccountsModel_->rowCount(); ++row)
+    if (AccountsModel_->AccountAt(row) == account)
+      return grdAccounts->setCurrentIndex(AccountsModel_->index(row, 0));
 }
 
 void TfrmTransactionViewer::AddActivityTestData() {
@@ -756,6 +926,8 @@ void TfrmTransactionViewer::btnAddAccountClick() {
   }
   if (account->FieldAt(TAccount::fAccountID)->AsString().empty()) account->AssignNewId();
   RefreshAccounts();
+  // The account just made is the one the user goes on with.
+  SelectAccount(account);
   Global_.SaveFile();
 }
 
@@ -853,13 +1025,16 @@ void TfrmTransactionViewer::PlaceHelpPanel() {
 
 void TfrmTransactionViewer::TimerFormShowTimer() {
   TimerFormShow->stop();
-  if (Global_.Accounts.RowCount() == 0 && Global_.ShowHelp()) {
-    PlaceHelpPanel();
-    pnlAccountHelp->raise();
-    pnlAccountHelp->show();
-  } else {
+  if (Global_.Accounts.RowCount() == 0 && Global_.ShowHelp())
+    ShowHelpPanel();
+  else
     pnlAccountHelp->hide();
-  }
+}
+
+void TfrmTransactionViewer::ShowHelpPanel() {
+  PlaceHelpPanel();
+  pnlAccountHelp->raise();
+  pnlAccountHelp->show();
 }
 
 void TfrmTransactionViewer::btnCloseHelpClick() {
@@ -882,6 +1057,12 @@ bool TfrmTransactionViewer::eventFilter(QObject* watched, QEvent* event) {
       (type == QEvent::KeyPress || type == QEvent::KeyRelease))
     return HandleGridKey(static_cast<QTableView*>(watched), event) ||
            QWidget::eventFilter(watched, event);
+  if (type == QEvent::MouseButtonRelease) {
+    for (const auto& [edit, picker] : DatePickerEdits_)
+      // The press has put the cursor, and with it the current part, in place.
+      if (watched == edit && !edit->hasSelectedText())
+        picker->setSelectedSection(picker->currentSection());
+  }
   if (type == QEvent::Hide) {
     if (watched == dtpFrom->calendarWidget()->window())
       dtpCloseUp(dtpFrom);

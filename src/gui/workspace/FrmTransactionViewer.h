@@ -8,9 +8,11 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/DateRangeStep.h"
+#include "app/ImportOutcome.h"
 #include "app/TransactionCommands.h"
 #include "store/DateTime.h"
 
@@ -94,6 +96,14 @@ class TfrmTransactionViewer : public QWidget {
   // How "Recognise Transactions" applies the patterns to every account.
   std::function<void(TAccount& root)> Recognition;
 
+  // Makes the account the selected one (its transactions listed); none or an
+  // account not in the grid changes nothing.
+  void SelectAccount(const TAccount* account);
+  // The getting-started panel, whatever the preference says (F1, settings).
+  void ShowHelpPanel();
+  // A line above the grids saying what the last import or export did.
+  void ShowNotice(const QString& text);
+
   QWidget* pnlTop;
   QLabel* lblAccountHeading;
   QLabel* lblTransactionsHeading;
@@ -104,6 +114,11 @@ class TfrmTransactionViewer : public QWidget {
   QDateEdit* dtpTo;
   QToolButton* btnNextMonth;
   QCheckBox* chkIgnoreDates;
+  QFrame* pnlNotice;
+  QLabel* lblNotice;
+  QPushButton* btnShowImported;
+  QPushButton* btnImportIgnoreDates;
+  QToolButton* btnCloseNotice;
   QTableView* grdAccounts;
   QTableView* grdMain;
   QWidget* pnlBottom;
@@ -153,6 +168,11 @@ class TfrmTransactionViewer : public QWidget {
   void btnRecogniseManagementClick();
   void menuItemExporttoExcelFileClick();
   void btnImportClick();
+  // The offers after an import whose rows the list does not show: the
+  // account that got them, with the range moved to their months (or dates
+  // ignored).
+  void btnShowImportedClick();
+  void btnImportIgnoreDatesClick();
   // The activity strip's gesture: twenty made-up rows in the selected account.
   void AddActivityTestData();
   // Popup state and "Assign to..." worked out afresh each time the menu opens.
@@ -168,6 +188,9 @@ class TfrmTransactionViewer : public QWidget {
   void BuildGrids();
   void BuildBottomStrip();
   void BuildHelp();
+  void BuildNotice();
+  void ShowImportNotice();
+  void SetTabOrder();
   void ConnectControls();
   void ConnectCommands();
   void ConnectMenus();
@@ -196,6 +219,8 @@ class TfrmTransactionViewer : public QWidget {
   bool RebuildingAccounts_ = false;
   int PressedOpenKey_ = 0;
   Qt::KeyboardModifiers DeleteClickModifiers_;
+  TImportOutcome LastImport_;
+  std::vector<std::pair<QLineEdit*, QDateEdit*>> DatePickerEdits_;
 };
 
 }  // namespace tf

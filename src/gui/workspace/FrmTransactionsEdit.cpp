@@ -196,11 +196,22 @@ int TfrmTransactionsEdit::SelectedType() const {
 
 bool TfrmTransactionsEdit::InputValid() const {
   return IsTransactionEntryValid(edDate->text().toStdString(),
-                                 edDescription->currentText().toStdString());
+                                 edDescription->currentText().toStdString()) &&
+         edAmount->HasAmount();
 }
 
 void TfrmTransactionsEdit::edDateChange() {
-  TintInvalid(*edDate, !IsEntryDateValid(edDate->text().toStdString()));
+  const bool dateValid = IsEntryDateValid(edDate->text().toStdString());
+  TintInvalid(*edDate, !dateValid);
+  // A refused date says why: the example beside it lights up.
+  lblDateFormat->setEnabled(!dateValid);
+  edDate->setToolTip(dateValid
+                         ? QString()
+                         : QStringLiteral("Not a date: type it as %1").arg(lblDateFormat->text()));
+  TintInvalid(*edAmount, !edAmount->HasAmount());
+  edAmount->setToolTip(edAmount->HasAmount()
+                           ? QString()
+                           : QStringLiteral("Not an amount: type it as 1234.56 or -1,234.56"));
   btnOk->setEnabled(InputValid());
 }
 
@@ -213,8 +224,7 @@ void TfrmTransactionsEdit::edCategoryChange() {
 // --- the side doors
 
 void TfrmTransactionsEdit::btnDateSelectClick() {
-  const TDateTime chosen =
-      Dialogs_.PickDate(this, ParseStatementDate(edDate->text().toStdString()));
+  const TDateTime chosen = Dialogs_.PickDate(this, ParseTypedDate(edDate->text().toStdString()));
   if (chosen > 0) edDate->setText(QString::fromStdString(FormatDisplayDate(chosen)));
 }
 

@@ -1,8 +1,7 @@
 #include "gui/workspace/TransactionsGridDelegate.h"
 
-#include <exception>
-
 #include <QPainter>
+#include <exception>
 
 #include "app/Global.h"
 #include "gui/app/CellText.h"
@@ -18,12 +17,14 @@ constexpr int kImageWidth = 19;
 
 TTransactionsGridDelegate::TTransactionsGridDelegate(QObject* parent) : TGridDelegate(parent) {}
 
-void TTransactionsGridDelegate::PaintUncategorised(QPainter& painter, const QRect& cell) {
+void TTransactionsGridDelegate::PaintUncategorised(QPainter& painter, const QRect& cell,
+                                                   bool selected) {
   QFont font = GridFont();
   font.setBold(true);
   font.setItalic(true);
   painter.setFont(font);
-  painter.setPen(QColor(0xFF, 0xC6, 0xC6));
+  // The pale pink vanishes on the blue of a selected row; a deep red reads there.
+  painter.setPen(selected ? QColor(0xB0, 0x00, 0x00) : QColor(0xFF, 0xC6, 0xC6));
   DrawCellText(painter, QStringLiteral("n/a"), cell, THorizontalAlign::Centre,
                TVerticalAlign::Centre, false);
 }
@@ -40,8 +41,9 @@ void TTransactionsGridDelegate::PaintWithImage(QPainter& painter,
   const QString text = index.data(Qt::DisplayRole).toString();
   QRect textRect = cell.adjusted(0, 0, -2, 0);
   if (index.column() == TTransactionsGridModel::colCategory) {
-    if (text.isEmpty()) return PaintUncategorised(painter, cell);
-    if (!index.data(TTransactionsGridModel::kLockedRole).toBool()) textRect.adjust(2, 0, 0, 0);
+    if (text.isEmpty()) return PaintUncategorised(painter, cell, selected);
+    if (!index.data(TTransactionsGridModel::kLockedRole).toBool())
+      textRect.adjust(2, 0, 0, 0);
     else {
       painter.drawPixmap(cell.left(), cell.top() + 2, TransactionImage(imgLock));
       textRect.adjust(kImageWidth, 0, 0, 0);
@@ -58,7 +60,8 @@ void TTransactionsGridDelegate::PaintWithImage(QPainter& painter,
 void TTransactionsGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                       const QModelIndex& index) const {
   const int column = index.column();
-  if (column != TTransactionsGridModel::colDescription && column != TTransactionsGridModel::colCategory)
+  if (column != TTransactionsGridModel::colDescription &&
+      column != TTransactionsGridModel::colCategory)
     return TGridDelegate::paint(painter, option, index);
   painter->save();
   // A bad row must not stop the grid from painting; the cell stays as far

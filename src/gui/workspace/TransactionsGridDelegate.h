@@ -19,7 +19,7 @@ class TTransactionsGridDelegate : public TGridDelegate {
  private:
   void PaintWithImage(QPainter& painter, const QStyleOptionViewItem& option,
                       const QModelIndex& index) const;
-  static void PaintUncategorised(QPainter& painter, const QRect& cell);
+  static void PaintUncategorised(QPainter& painter, const QRect& cell, bool selected);
 };
 
 }  // namespace tf

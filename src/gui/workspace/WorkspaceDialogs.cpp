@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QStandardPaths>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -35,8 +36,13 @@ void Warn(QWidget* parent, const QString& title, const QString& text) {
 }
 
 std::optional<TChosenFile> ChooseFile(QWidget* parent, const QString& title, const QStringList& filters,
-                                      int initialFilter, QFileDialog::AcceptMode mode) {
+                                      int initialFilter, QFileDialog::AcceptMode mode,
+                                      const QString& proposedName = {}) {
   QFileDialog dialog(parent, title);
+  if (!proposedName.isEmpty()) {
+    dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    dialog.selectFile(proposedName);
+  }
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   dialog.setNameFilters(filters);
@@ -58,6 +64,12 @@ std::optional<TChosenFile> ChooseSaveFile(QWidget* parent, const QString& title,
   return ChooseFile(parent, title, filters, initialFilter, QFileDialog::AcceptSave);
 }
 
+std::optional<TChosenFile> ChooseSaveFileNamed(QWidget* parent, const QString& title,
+                                               const QStringList& filters, int initialFilter,
+                                               const QString& proposedName) {
+  return ChooseFile(parent, title, filters, initialFilter, QFileDialog::AcceptSave, proposedName);
+}
+
 int Exec(QDialog& dialog) { return dialog.exec(); }
 
 bool ManageCategories(QWidget* parent) {
@@ -71,7 +83,7 @@ const TWorkspaceDialogs& DesktopDialogs() {
   static const TWorkspaceDialogs dialogs{AskText,        Confirm,        Inform,
                                          Warn,           &TfrmDatePicker::PickDate,
                                          ManageCategories, ChooseOpenFile, ChooseSaveFile,
-                                         Exec};
+                                         Exec,           ChooseSaveFileNamed};
   return dialogs;
 }
 

@@ -3,11 +3,10 @@
 // editor), gathered so that a test can answer them without a modal loop.
 #pragma once
 
-#include <functional>
-#include <optional>
-
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <optional>
 
 #include "store/DateTime.h"
 
@@ -46,6 +45,12 @@ struct TWorkspaceDialogs {
       ChooseSaveFile;
   // Shows a dialog of the page (the import dialog) modally: its result code.
   std::function<int(QDialog& dialog)> Exec;
+  // As ChooseSaveFile, the dialog opening on `proposedName` in the documents
+  // folder. Callers fall back on ChooseSaveFile when this is not set.
+  std::function<std::optional<TChosenFile>(QWidget* parent, const QString& title,
+                                           const QStringList& filters, int initialFilter,
+                                           const QString& proposedName)>
+      ChooseSaveFileNamed;
 };
 
 // The program's real dialogs.

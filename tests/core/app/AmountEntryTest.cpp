@@ -6,8 +6,8 @@ namespace tf {
 namespace {
 
 TEST(AmountEntry, OnlyDigitsSignSeparatorsAndBackspaceMayBeTyped) {
-  for (char32_t c : std::u32string(U"0123456789-,.\b")) EXPECT_TRUE(IsAmountCharacter(c)) << int(c);
-  for (char32_t c : std::u32string(U"aZ +R()$\x16\x03\x18 é"))
+  for (char32_t c : std::u32string(U"0123456789-,. \b")) EXPECT_TRUE(IsAmountCharacter(c)) << int(c);
+  for (char32_t c : std::u32string(U"aZ+R()$\x16\x03\x18\tXé"))
     EXPECT_FALSE(IsAmountCharacter(c)) << int(c);
 }
 
@@ -24,11 +24,13 @@ TEST(AmountEntry, PastingPutsThePlainNumber) {
   for (const auto& c : cases) EXPECT_EQ(PastedAmountText(c.clipboard, c.decimal), c.text) << c.clipboard;
 }
 
-TEST(AmountEntry, PlusMinusNegatesTheAmount) {
+TEST(AmountEntry, PlusMinusChangesTheSignAndKeepsTheGrouping) {
   const struct { const char* text; const char* negated; } cases[] = {
-      {"12.50", "-12.5"}, {"-12,5", "12.5"}, {"1,234.50", "-1234.5"}, {"", "0"}, {"abc", "0"},
+      {"12.50", "-12.50"},          {"-12,5", "12,5"},   {"1,234.50", "-1,234.50"},
+      {"-1,234.50", "1,234.50"},    {"1 234,50", "-1 234,50"}, {" 5", " -5"},
+      {"0.00", "0.00"},             {"", ""},            {"0.00-1,234.56", "0.00-1,234.56"},
   };
-  for (const auto& c : cases) EXPECT_EQ(NegatedAmountText(c.text, "."), c.negated) << c.text;
+  for (const auto& c : cases) EXPECT_EQ(NegatedAmountText(c.text), c.negated) << c.text;
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 namespace tf {
 namespace {
 
+constexpr double kDefault = -999;
+
 struct TDateCase {
   const char* Text;
   int Year, Month, Day;  // 0, 0, 0 for the zero date
@@ -38,6 +40,40 @@ TEST(ParseStatementDate, ReadsTheDisplayLayoutAndRejectsTheRest) {
   }
 }
 
+TEST(ParseTypedDate, TakesOneOrTwoDigitDaysAndMonthNamesInAnyCase) {
+  const TDateCase cases[] = {
+      {"05 Jan 2008", 2008, 1, 5},
+      {"7 Dec 2026", 2026, 12, 7},
+      {"7 dec 2026", 2026, 12, 7},
+      {"07 DEC 2026", 2026, 12, 7},
+      {" 7-Dec-2026 ", 2026, 12, 7},
+      {"7/dec/2026", 2026, 12, 7},
+      {"05_jan_2008", 2008, 1, 5},  // as the statement reader takes it
+      {"31 Feb 2008", 0, 0, 0},
+      {"0 Jan 2008", 0, 0, 0},
+      {"123 Jan 2008", 0, 0, 0},
+      {"7 Dec 26", 0, 0, 0},
+      {"7 Dec 2026 x", 0, 0, 0},
+      {"7  Dec 2026", 0, 0, 0},
+      {"07 12 2026", 0, 0, 0},
+      {"7 Dez 2026", 0, 0, 0},
+      {"", 0, 0, 0},
+  };
+  for (const TDateCase& c : cases) {
+    const TDateTime expected = c.Year == 0 ? 0 : EncodeDate(c.Year, c.Month, c.Day);
+    EXPECT_EQ(ParseTypedDate(c.Text), expected) << c.Text;
+  }
+}
+
+TEST(IsAmountText, HoldsExactlyWhenParseAmountFindsANumber) {
+  for (const char* text : {"12,50", "-1,234.56", "1 234,56", "R 12.00", "0", "-0.5"})
+    EXPECT_TRUE(IsAmountText(text)) << text;
+  for (const char* text : {"", " ", "-", "0.00-1,234.56", "1.2.3", "1-2", "abc"}) {
+    EXPECT_FALSE(IsAmountText(text)) << text;
+    EXPECT_EQ(ParseAmount(text, kDefault), kDefault) << text;
+  }
+}
+
 TEST(FormatDisplayDate, PadsTheDayAndLeavesTheZeroDateEmpty) {
   EXPECT_EQ(FormatDisplayDate(0), "");
   EXPECT_EQ(FormatDisplayDate(EncodeDate(2008, 1, 5)), "05 Jan 2008");
@@ -50,8 +86,6 @@ struct TAmountCase {
   const char* Text;
   double Expected;  // kDefault when the default comes back
 };
-
-constexpr double kDefault = -999;
 
 TEST(ParseAmount, SettlesTheDecimalMarkAndDropsDecoration) {
   const TAmountCase cases[] = {

@@ -10,11 +10,12 @@ namespace {
 
 using TransactionEntryTest = WorkspaceTest;
 
-TEST(TransactionEntry, TheDateMustBeElevenCharactersAndADay) {
+TEST(TransactionEntry, TheDateIsADayAsPeopleTypeIt) {
   const struct { const char* text; bool valid; } cases[] = {
       {"01 Jan 2010", true},   {"01-Jan-2010", true}, {"01/jan/2010", true},
-      {" 01 Jan 2010 ", false}, {"1 Jan 2010", false}, {"31 Feb 2010", false},
-      {"29 Feb 2012", true},   {"01 Jan 20100", false}, {"", false}, {"01 Foo 2010", false},
+      {" 01 Jan 2010 ", true}, {"1 Jan 2010", true},  {"7 DEC 2026", true},
+      {"31 Feb 2010", false},  {"29 Feb 2012", true}, {"01 Jan 20100", false},
+      {"", false},             {"01 Foo 2010", false}, {"1 Jan 10", false},
   };
   for (const auto& c : cases) EXPECT_EQ(IsEntryDateValid(c.text), c.valid) << c.text;
 }
@@ -23,7 +24,7 @@ TEST(TransactionEntry, TheInputNeedsADateAndADescription) {
   EXPECT_TRUE(IsTransactionEntryValid("01 Jan 2010", "Rent"));
   EXPECT_FALSE(IsTransactionEntryValid("01 Jan 2010", ""));
   EXPECT_FALSE(IsTransactionEntryValid("01 Jan 2010", "   \t"));
-  EXPECT_FALSE(IsTransactionEntryValid("1 Jan 2010", "Rent"));
+  EXPECT_FALSE(IsTransactionEntryValid("1 Jan 201", "Rent"));
 }
 
 TEST(TransactionEntry, CategoryFromParts) {
@@ -40,7 +41,7 @@ TEST_F(TransactionEntryTest, StoringNormalisesTheDateAndClearsTheCachedDay) {
   ASSERT_EQ(FormatDisplayDate(row->DateValue()), "05 Jan 2008");
   TTransactionEntry entry = LoadTransactionEntry(*row);
   EXPECT_EQ(entry.Amount, "-5.00");
-  entry.Date = "01-jan-2010";
+  entry.Date = "1 jan 2010";
   entry.Description = " New ";
   entry.Category = "Food - ";
   entry.Amount = "-12,5";

@@ -161,10 +161,21 @@ class AccountEditTest : public QObject {
     QCOMPARE(StartingOf(*Account_), Money(1000));
   }
 
+  void aBalanceThatDoesNotReadIsRefused() {
+    auto editor = ShowEditor(*Account_);
+    editor->edtCurrentBalance->setText(QStringLiteral("750.00-1"));
+    QVERIFY(!editor->btnOk->isEnabled());
+    QCOMPARE(editor->edtCurrentBalance->palette().color(QPalette::Base), QColor(0xFF, 0xEA, 0xEA));
+    QTest::mouseClick(editor->btnOk, Qt::LeftButton);
+    QVERIFY(editor->isVisible());
+    editor->edtCurrentBalance->setText(QStringLiteral("1 250,5"));
+    QVERIFY(editor->btnOk->isEnabled());
+  }
+
   void theBalanceBoxTakesOnlyAmountCharacters() {
     auto editor = ShowEditor(*Account_);
     editor->edtCurrentBalance->clear();
-    QTest::keyClicks(editor->edtCurrentBalance, QStringLiteral("8x0 0.R5"));
+    QTest::keyClicks(editor->edtCurrentBalance, QStringLiteral("8x0_0.R5"));
     QCOMPARE(editor->edtCurrentBalance->text(), QStringLiteral("800.5"));
   }
 

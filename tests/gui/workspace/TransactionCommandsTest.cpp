@@ -697,7 +697,7 @@ class TransactionCommandsTest : public QObject {
     auto viewer = ShowViewer();
     QTest::mouseClick(viewer->btnAddAccount, Qt::LeftButton);
     QCOMPARE(Column(*viewer->grdAccounts, 0), QStringList({"Cheque", "Card", "Savings"}));
-    QCOMPARE(viewer->SelectedAccount(), Cheque_);
+    QCOMPARE(viewer->SelectedAccount(), Global().Accounts.AccountAt(2));
     QVERIFY(!Global().Accounts.AccountAt(2)->FieldAt(TAccount::fAccountID)->AsString().empty());
     QVERIFY(Saved());
     QCOMPARE(Reloaded()->AccountAt(2)->FieldAt(TAccount::fAccountName)->AsString(),

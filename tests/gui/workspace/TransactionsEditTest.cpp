@@ -84,18 +84,22 @@ class TransactionsEditTest : public QObject {
     QCOMPARE(editor->edDescription->maxVisibleItems(), 20);
   }
 
-  void theDateMustBeElevenCharactersOfAValidDay_data() {
+  void theDateIsAValidDayAsPeopleTypeIt_data() {
     QTest::addColumn<QString>("date");
     QTest::addColumn<bool>("valid");
     QTest::newRow("normal") << "01 Jan 2010" << true;
     QTest::newRow("hyphens") << "01-Jan-2010" << true;
-    QTest::newRow("one digit day") << "1 Jan 2010" << false;
+    QTest::newRow("one digit day") << "1 Jan 2010" << true;
+    QTest::newRow("lower case month") << "7 dec 2026" << true;
+    QTest::newRow("capitals") << "07 DEC 2026" << true;
+    QTest::newRow("no month name") << "07 12 2026" << false;
+    QTest::newRow("three digit day") << "107 Dec 2026" << false;
     QTest::newRow("no such day") << "31 Feb 2010" << false;
     QTest::newRow("empty") << "" << false;
     QTest::newRow("too long") << "01 Jan 20100" << false;
   }
 
-  void theDateMustBeElevenCharactersOfAValidDay() {
+  void theDateIsAValidDayAsPeopleTypeIt() {
     QFETCH(QString, date);
     QFETCH(bool, valid);
     auto editor = ShowEditor(*Row_);
@@ -125,11 +129,12 @@ class TransactionsEditTest : public QObject {
   void theAmountBoxTakesOnlyAmountCharacters() {
     auto editor = ShowEditor(*Row_);
     editor->edAmount->clear();
-    QTest::keyClicks(editor->edAmount, QStringLiteral("a-1x2,5 R"));
-    QCOMPARE(editor->edAmount->text(), QStringLiteral("-12,5"));
+    QTest::keyClicks(editor->edAmount, QStringLiteral("a-1x2,5R "));
+    QCOMPARE(editor->edAmount->text(), QStringLiteral("-12,5 "));  // a blank groups thousands
+    QTest::keyClick(editor->edAmount, Qt::Key_Backspace);
     QTest::keyClick(editor->edAmount, Qt::Key_Backspace);
     QCOMPARE(editor->edAmount->text(), QStringLiteral("-12,"));
-    QTest::keyClick(editor->edAmount, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(editor->edAmount, Qt::Key_B, Qt::ControlModifier);
     QCOMPARE(editor->edAmount->text(), QStringLiteral("-12,"));
   }
 
@@ -146,13 +151,61 @@ class TransactionsEditTest : public QObject {
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1234.56"));
   }
 
-  void plusMinusNegatesTheAmount() {
+  void plusMinusChangesOnlyTheSign() {
     auto editor = ShowEditor(*Row_);
-    editor->edAmount->setText(QStringLiteral("12.50"));
+    QCOMPARE(editor->edAmount->text(), QStringLiteral("-1,234.50"));
     QTest::mouseClick(editor->btnPlusMinus, Qt::LeftButton);
-    QCOMPARE(editor->edAmount->text(), QStringLiteral("-12.5"));
+    QCOMPARE(editor->edAmount->text(), QStringLiteral("1,234.50"));
     QTest::mouseClick(editor->btnPlusMinus, Qt::LeftButton);
-    QCOMPARE(editor->edAmount->text(), QStringLiteral("12.5"));
+    QCOMPARE(editor->edAmount->text(), QStringLiteral("-1,234.50"));
+  }
+
+  // Ctrl+A then typing replaces the amount; a text that reads as no amount
+  // tints the box and keeps Ok disabled, so 0 is never stored by mistake.
+  void anAmountThatDoesNotReadIsRefused_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<double>("stored");
+    QTest::newRow("grouped") << "-1,234.56abc" << true << -1234.56;
+    QTest::newRow("blank thousands") << "1 234,5" << true << 1234.5;
+    QTest::newRow("minus inside") << "12-3" << false << 0.0;
+    QTest::newRow("two points") << "1.2.3" << false << 0.0;
+    QTest::newRow("lone minus") << "-" << false << 0.0;
+    QTest::newRow("empty is zero") << "" << true << 0.0;
+  }
+
+  void anAmountThatDoesNotReadIsRefused() {
+    QFETCH(QString, typed);
+    QFETCH(bool, valid);
+    QFETCH(double, stored);
+    auto editor = ShowEditor(*Row_);
+    QTest::keyClick(editor->edAmount, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(editor->edAmount->selectedText(), editor->edAmount->text());
+    QTest::keyClick(editor->edAmount, Qt::Key_Delete);
+    QTest::keyClicks(editor->edAmount, typed);
+    QCOMPARE(editor->btnOk->isEnabled(), valid);
+    QCOMPARE(BaseOf(*editor->edAmount) == kInvalid, !valid);
+    QTest::mouseClick(editor->btnOk, Qt::LeftButton);
+    if (valid) {
+      QCOMPARE(editor->result(), int(QDialog::Accepted));
+      QCOMPARE(Row_->FieldAt(TTransactions::fAmount)->AsCurrency().ToDouble(), stored);
+    } else {
+      QVERIFY(editor->isVisible());
+      QCOMPARE(Row_->FieldAt(TTransactions::fAmount)->AsCurrency().ToDouble(), -1234.5);
+    }
+  }
+
+  void aRefusedDateSaysWhy() {
+    auto editor = ShowEditor(*Row_);
+    QVERIFY(!editor->lblDateFormat->isEnabled());
+    editor->edDate->setText(QStringLiteral("7 Dex 2026"));
+    QVERIFY(editor->lblDateFormat->isEnabled());
+    QVERIFY(editor->edDate->toolTip().contains(QStringLiteral("ex 01 Jan 2010")));
+    editor->edDate->setText(QStringLiteral("7 dec 2026"));
+    QVERIFY(!editor->lblDateFormat->isEnabled());
+    QVERIFY(editor->edDate->toolTip().isEmpty());
+    QTest::mouseClick(editor->btnOk, Qt::LeftButton);
+    QCOMPARE(Text(*Row_, TTransactions::fDate), std::string("07 Dec 2026"));
   }
 
   void okStoresTheRowWithTheDateNormalised() {
