@@ -7,6 +7,7 @@
 
 #include "PasswordInput.h"
 #include "app/Global.h"
+#include "store/FileLock.h"
 
 #ifdef TALLYFOLD_CLI_PLATFORM
 #include "platform/DocumentsFolder.h"
@@ -99,7 +100,9 @@ TDataOptions TakeDataOptions(TArgs& args) {
   return options;
 }
 
-void OpenDataFile(const TDataOptions& options) {
+namespace {
+
+void OpenDataFile(const TDataOptions& options, const std::string& writingCommand) {
   const auto source = std::make_shared<TPasswordSource>(options);
   TGlobal& global = Global();
   global.Initialise(CliServices(options, source));
@@ -108,7 +111,29 @@ void OpenDataFile(const TDataOptions& options) {
   std::error_code error;
   if (std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found)
     throw std::runtime_error("There is no data file \"" + path + "\"; name one with --data FILE.");
+  if (!writingCommand.empty()) global.LockDataFile("tallyfold-cli " + writingCommand);
   if (!global.OpenDataFile()) throw EWrongPassword(source->Refusal(path));
+}
+
+}  // namespace
+
+void OpenDataFile(const TDataOptions& options) {
+  OpenDataFile(options, std::string());
+}
+
+void OpenDataFileForWriting(const TDataOptions& options, const std::string& command) {
+  OpenDataFile(options, command);
+}
+
+void SaveDataFile(const std::string& whatWasLost) {
+  try {
+    Global().SaveFile();
+  } catch (const EFileLocked&) {
+    throw;
+  } catch (const EStoreError& error) {
+    throw EStoreError(std::string(error.what()) + " " + whatWasLost + "; the data file \"" +
+                      Global().DataFilePath() + "\" is as it was.");
+  }
 }
 
 int RunGuarded(const std::string& usage, const std::function<void()>& body) {
@@ -122,6 +147,10 @@ int RunGuarded(const std::string& usage, const std::function<void()>& body) {
   } catch (const EWrongPassword& error) {
     std::cerr << "tallyfold-cli: " << error.what() << '\n';
     return 2;
+  } catch (const EFileLocked& error) {
+    std::cerr << "tallyfold-cli: " << error.what()
+              << " Nothing was changed; try again once it is closed there.\n";
+    return 3;
   } catch (const std::exception& error) {
     std::cerr << "tallyfold-cli: " << error.what() << '\n';
     return 1;

@@ -82,7 +82,7 @@ int ImportCommand(const TArgs& args) {
     return 2;
   }
   return RunGuarded(kImportUsage, [&] {
-    OpenDataFile(data);
+    OpenDataFileForWriting(data, "import");
     TGlobal& global = Global();
     TAccount& account = FindAccountByNameOrId(global.Accounts, options.Account);
     const std::unique_ptr<TCSVParser> parser = CreateStatementParser(options.Format);
@@ -91,7 +91,7 @@ int ImportCommand(const TArgs& args) {
     callbacks.Message = [](const std::string& text) { std::cout << text << '\n'; };
     const TImportResult result =
         ImportLines(global.Accounts, account, parser->Lines, !options.KeepZero, callbacks);
-    FinishImport(global.Accounts, account, [&global] { global.SaveFile(); });
+    FinishImport(global.Accounts, account, [] { SaveDataFile("Nothing was imported"); });
     std::cout << "Imported " << result.Imported << " of " << result.Rows << " rows into \""
               << account.FieldAt(TAccount::fAccountName)->AsString() << "\" (" << result.Duplicates
               << " already imported, " << result.SkippedZero << " of amount 0 left out)\n";
@@ -108,7 +108,7 @@ int BackupCommand(const TArgs& args) {
                                             chosen.compare(chosen.size() - 4, 4, ".OFX") == 0);
     OpenDataFile(data);
     for (const std::string& path :
-         Global().CreateBackup(chosen, ofx ? kBackupOfx : kBackupDataFile))
+         Global().CopyOpenedFile(chosen, ofx ? kBackupOfx : kBackupDataFile))
       std::cout << path << '\n';
   });
 }

@@ -50,7 +50,6 @@ std::optional<std::string> ReadLine(int fd) {
 }
 
 std::optional<std::string> ReadWithoutEcho() {
-  std::cerr << "Password: " << std::flush;
   termios saved{};
   const bool hidden = tcgetattr(STDIN_FILENO, &saved) == 0;
   struct sigaction previous[std::size(kEndingSignals)];
@@ -66,6 +65,8 @@ std::optional<std::string> ReadWithoutEcho() {
     EchoIsOff = 1;  // before the change, so a signal in between restores too
     tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
   }
+  // Only now the prompt: whatever is typed after it must not show.
+  std::cerr << "Password: " << std::flush;
   const std::optional<std::string> entry = ReadLine(STDIN_FILENO);
   if (hidden) {
     tcsetattr(STDIN_FILENO, TCSANOW, &saved);

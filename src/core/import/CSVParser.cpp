@@ -41,7 +41,15 @@ void TCSVParser::ParseLine(const std::string& text, TCSVLineData& row) {
 }
 
 void TCSVParser::LoadStatement(const std::string& fileName) {
-  ParseLines(ReadStatementLines(fileName));
+  LoadLines(ReadStatementLines(fileName));
+}
+
+void TCSVParser::LoadStatementBytes(std::string_view bytes) {
+  LoadLines(StatementBytesToLines(bytes, "in memory"));
+}
+
+void TCSVParser::LoadLines(const std::vector<std::string>& lines) {
+  ParseLines(lines);
 }
 
 std::string TCSVParser::TakeFirstField(std::string& line) {

@@ -20,8 +20,13 @@ class TCSVParser {
   virtual std::string FilterLine(const std::string& line, int index);
   // Generic layout: date (yyyymmdd), description (commas allowed), amount, balance.
   virtual void ParseLine(const std::string& text, TCSVLineData& row);
-  // Appends a row per accepted line; throws TStatementFileError on an unreadable file.
-  virtual void LoadStatement(const std::string& fileName);
+  // Appends a row per accepted line; throws TStatementFileError on an
+  // unreadable file, one too large or with a line too long.
+  void LoadStatement(const std::string& fileName);
+  // The same for a statement's bytes already in memory.
+  void LoadStatementBytes(std::string_view bytes);
+  // Appends a row per accepted line of a statement read whole.
+  virtual void LoadLines(const std::vector<std::string>& lines);
 
   // Cut up to the first (last) comma off the line; without one, the whole line.
   // Quotes mean nothing here.

@@ -34,10 +34,9 @@ void TOFXParser::ParseLine(const std::string& text, TCSVLineData& row) {
   ConvertDateYYYYMMDD(row);
 }
 
-void TOFXParser::LoadStatement(const std::string& fileName) {
+void TOFXParser::LoadLines(const std::vector<std::string>& lines) {
   PendingBlock.clear();
   ReadyElements.clear();
-  const std::vector<std::string> lines = ReadStatementLines(fileName);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     AcceptText(FilterLine(lines[i], static_cast<int>(i)));
     while (!ReadyElements.empty()) AcceptText(TakeReadyElement());

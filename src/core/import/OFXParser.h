@@ -17,7 +17,7 @@ class TOFXParser : public TCSVParser {
   std::string FilterLine(const std::string& line, int index) override;
   // One transaction element: date, MEMO (or NAME when it is empty), amount.
   void ParseLine(const std::string& text, TCSVLineData& row) override;
-  void LoadStatement(const std::string& fileName) override;
+  void LoadLines(const std::vector<std::string>& lines) override;
 
   // The element's value in XML form, else (no closing tag) up to the next tag.
   static std::string TagValue(const std::string& block, const std::string& name);

@@ -28,9 +28,9 @@ void TStandardCSVParser::ParseLine(const std::string& text, TCSVLineData& row) {
   row.Description = CollapseBlanks(row.Description);
 }
 
-void TStandardCSVParser::LoadStatement(const std::string& fileName) {
+void TStandardCSVParser::LoadLines(const std::vector<std::string>& lines) {
   const std::size_t before = Lines.size();
-  TCSVParser::LoadStatement(fileName);
+  TCSVParser::LoadLines(lines);
   if (Lines.size() > before) Lines.pop_back();
 }
 

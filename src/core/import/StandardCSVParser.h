@@ -11,7 +11,7 @@ class TStandardCSVParser : public TCSVParser {
   std::string FilterLine(const std::string& line, int index) override;
   void ParseLine(const std::string& text, TCSVLineData& row) override;
   // The shared reading, then the closing line's row is dropped.
-  void LoadStatement(const std::string& fileName) override;
+  void LoadLines(const std::vector<std::string>& lines) override;
 
  private:
   static std::string DescribeWithReference(const std::string& description,
