@@ -9,6 +9,7 @@
 #include "app/Global.h"
 #include "model/Account.h"
 #include "model/ModelText.h"
+#include "store/FileLock.h"
 
 #ifdef TALLYFOLD_CLI_PLATFORM
 #include "platform/DocumentsFolder.h"
@@ -116,15 +117,16 @@ std::string PrepareContext(TGlobal& global, const TDataOptions& options,
   return path;
 }
 
-}  // namespace
-
-TGlobal& OpenDataFile(const TDataOptions& options) {
+TGlobal& OpenDataFileAs(const TDataOptions& options, const std::string& writingCommand) {
   const auto source = std::make_shared<TPasswordSource>(options);
   TGlobal& global = Global();
   const std::string path = PrepareContext(global, options, source);
+  if (!writingCommand.empty()) global.LockDataFile("tallyfold-cli " + writingCommand);
   if (!global.OpenDataFile()) throw EWrongPassword(source->Refusal(path));
   return global;
 }
+
+}  // namespace
 
 void ReadDataFile(const TDataOptions& options, TAccount& root) {
   const auto source = std::make_shared<TPasswordSource>(options);
@@ -140,6 +142,25 @@ void ReadDataFile(const TDataOptions& options, TAccount& root) {
   if (!entry || *entry != stored) throw EWrongPassword(source->Refusal(path));
 }
 
+TGlobal& OpenDataFile(const TDataOptions& options) {
+  return OpenDataFileAs(options, std::string());
+}
+
+void OpenDataFileForWriting(const TDataOptions& options, const std::string& command) {
+  OpenDataFileAs(options, command);
+}
+
+void SaveDataFile(const std::string& whatWasLost) {
+  try {
+    Global().SaveFile();
+  } catch (const EFileLocked&) {
+    throw;
+  } catch (const EStoreError& error) {
+    throw EStoreError(std::string(error.what()) + " " + whatWasLost + "; the data file \"" +
+                      Global().DataFilePath() + "\" is as it was.");
+  }
+}
+
 int RunGuarded(const std::string& usage, const std::function<void()>& body) {
   try {
     body();
@@ -151,6 +172,10 @@ int RunGuarded(const std::string& usage, const std::function<void()>& body) {
   } catch (const EWrongPassword& error) {
     std::cerr << "tallyfold-cli: " << error.what() << '\n';
     return 2;
+  } catch (const EFileLocked& error) {
+    std::cerr << "tallyfold-cli: " << error.what()
+              << " Nothing was changed; try again once it is closed there.\n";
+    return 3;
   } catch (const std::exception& error) {
     std::cerr << "tallyfold-cli: " << error.what() << '\n';
     return 1;

@@ -57,8 +57,19 @@ TGlobal& OpenDataFile(const TDataOptions& options);
 // password alone), which a report over a large file cannot afford.
 void ReadDataFile(const TDataOptions& options, TAccount& root);
 
+// As OpenDataFile for a command that changes the data file: its lock is
+// taken first, in the name of "tallyfold-cli <command>", so a file another
+// process may write is refused (EFileLocked, exit status 3) before anything
+// is read or changed.
+void OpenDataFileForWriting(const TDataOptions& options, const std::string& command);
+
+// Saves the data file; a failure says that `whatWasLost` ("Nothing was
+// imported") and that the file is as it was.
+void SaveDataFile(const std::string& whatWasLost);
+
 // Runs a command's body: ECliUsage prints the message and `usage` and gives
-// 2, EWrongPassword its message and 2, any other error its message and 1.
+// 2, EWrongPassword its message and 2, a data file held by another process
+// (EFileLocked) its message and 3, any other error its message and 1.
 // 0 when the body ends and everything reached stdout.
 int RunGuarded(const std::string& usage, const std::function<void()>& body);
 

@@ -87,14 +87,14 @@ int ImportCommand(const TArgs& args) {
     const std::unique_ptr<TCSVParser> parser = CreateStatementParser(options.Format);
     const std::string refusal = LoadCheckedStatement(*parser, options.Format, options.Statement);
     if (!refusal.empty()) throw std::runtime_error(refusal);
-    OpenDataFile(data);
+    OpenDataFileForWriting(data, "import");
     TGlobal& global = Global();
     TAccount& account = FindAccountByNameOrId(global.Accounts, options.Account);
     TImportCallbacks callbacks;
     callbacks.Message = [](const std::string& text) { std::cout << text << '\n'; };
     const TImportResult result =
         ImportLines(global.Accounts, account, parser->Lines, !options.KeepZero, callbacks);
-    FinishImport(global.Accounts, account, [&global] { global.SaveFile(); });
+    FinishImport(global.Accounts, account, [] { SaveDataFile("Nothing was imported"); });
     std::cout << "Imported " << result.Imported << " of " << result.Rows << " rows into \""
               << account.FieldAt(TAccount::fAccountName)->AsString() << "\" (" << result.Duplicates
               << " already imported, " << result.SkippedZero << " of amount 0 left out)\n";
@@ -113,7 +113,7 @@ int BackupCommand(const TArgs& args) {
                                             chosen.compare(chosen.size() - 4, 4, ".OFX") == 0);
     OpenDataFile(data);
     for (const std::string& path :
-         Global().CreateBackup(chosen, ofx ? kBackupOfx : kBackupDataFile))
+         Global().CopyOpenedFile(chosen, ofx ? kBackupOfx : kBackupDataFile))
       std::cout << path << '\n';
   });
 }

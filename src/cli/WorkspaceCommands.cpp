@@ -78,11 +78,11 @@ int RecogniseCommand(const TArgs& args) {
     TArgs rest = args;
     const TDataOptions data = TakeDataOptions(rest);
     NoArguments(rest);
-    OpenDataFile(data);
+    OpenDataFileForWriting(data, "recognise");
     TGlobal& global = Global();
     const int changed = ApplyRecognitionCounted(global.Accounts);
     global.Accounts.RecalculateBalances();
-    global.SaveFile();
+    SaveDataFile("No category was changed");
     std::cout << changed << (changed == 1 ? " transaction" : " transactions")
               << " got a new category\n";
   });

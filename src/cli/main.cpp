@@ -69,7 +69,8 @@ void PrintHelp(std::ostream& out) {
       << "Commands on the data file take --data FILE (default: Tallyfold/data.tfold in the\n"
       << "documents folder). A file with a password takes --password-file FILE or\n"
       << "--password TEXT, or asks for it on the terminal (one line of stdin otherwise).\n"
-      << "Exit status: 0 done, 1 failed, 2 a mistake in the command line or a wrong password.\n";
+      << "Exit status: 0 done, 1 failed, 2 a mistake in the command line or a wrong password,\n"
+      << "3 the data file is held by another program (import and recognise change it).\n";
 }
 
 // Splits the command line into the command (its first word that is neither

@@ -32,8 +32,12 @@ int main(int argc, char** argv) {
 
   std::unique_ptr<tf::TfrmMain> window;
   const bool created = app.RunGuarded([&] {
+    tf::TStartDialogs dialogs;
+    dialogs.OpenBackup = [&reporter](const std::string& message, const std::string& day) {
+      return reporter.OfferBackup(message, day);
+    };
     window = std::make_unique<tf::TfrmMain>(global, tf::DefaultMainPages(global),
-                                            tf::DataFileArguments(app.arguments()));
+                                            tf::DataFileArguments(app.arguments()), dialogs);
   });
   if (!created) return 1;
   QObject::connect(window.get(), &tf::TfrmMain::settingsRequested, window.get(),
@@ -42,7 +46,7 @@ int main(int argc, char** argv) {
   tf::CloseOnTerminationSignals([&window] { window->close(); });
   app.RunGuarded([&] { window->Start(); });
   int result = 0;
-  if (!reporter.CloseDownRequested()) {
+  if (!reporter.CloseDownRequested() && !window->QuitRequested()) {
     window->show();
     result = app.exec();
   }

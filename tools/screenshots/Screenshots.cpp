@@ -638,6 +638,18 @@ const std::vector<TShot>& Shots() {
          window->chkShowError->setChecked(true);
          return window;
        }},
+      {"error-window-backup", TDataSet::Sample,
+       [] {
+         auto window = std::make_unique<TfrmErrorWindow>(TfrmErrorWindow::TMailSender{});
+         Global().TraceError("Cannot read file \"data.tfold\". Decompression error: incorrect "
+                             "header check");
+         window->SetReport(TErrorReporter::ReportText(Global()));
+         window->SetOffer(QStringLiteral("The data file cannot be read. The newest backup that "
+                                         "reads holds your data as it was on 10 Dec 2026. Opening "
+                                         "it keeps the damaged file beside it."),
+                          QStringLiteral("Open Backup of 10 Dec 2026"));
+         return window;
+       }},
   };
   return shots;
 }

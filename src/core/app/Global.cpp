@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "app/Backup.h"
+#include "app/DailyBackup.h"
 #include "app/DataFolder.h"
 #include "app/LoadFailure.h"
 #include "app/MemoryPreferenceStore.h"
@@ -11,6 +12,8 @@
 #include "model/Budget.h"
 #include "model/ImportSettings.h"
 #include "model/Transactions.h"
+#include "store/DataFile.h"
+#include "store/FileLock.h"
 #include "store/StoreError.h"
 #include "store/ValueStream.h"
 
@@ -53,6 +56,8 @@ TGlobal::TGlobal() : Accounts(nullptr, TBoneKind::List), Categories(true) {
   Reset();
 }
 
+TGlobal::~TGlobal() = default;
+
 void TGlobal::Initialise(TGlobalServices services) {
   Services_ = std::move(services);
   if (!Services_.Preferences) Services_.Preferences = std::make_unique<TMemoryPreferenceStore>();
@@ -65,6 +70,19 @@ void TGlobal::Initialise(TGlobalServices services) {
   TraceLog_.Clear();
   MonthIndex.Clear();
   FileLoaded_ = false;
+  ReleaseLock();
+  ProgramName_ = "Tallyfold";
+  ReadOnlyHolder_.clear();
+  Unsaved_ = false;
+  SaveListener_ = nullptr;
+  SaveFailureNote_.clear();
+}
+
+void TGlobal::SetDataFilePath(const std::string& path) {
+  if (path == DataFilePath_) return;
+  // The lock belongs to the file it was taken for.
+  ReleaseLock();
+  DataFilePath_ = path;
 }
 
 const std::string& TGlobal::GetDataFolder() {
@@ -125,15 +143,68 @@ void TGlobal::ClearAccounts() {
 
 void TGlobal::SaveFile(const std::string& path) {
   if (!FileLoaded_) return;
-  const std::string file = path.empty() ? DataFilePath_ : path;
   Accounts.ListFieldAt(TAccount::lfCategories)->SetValue(TVariant::String(Categories.CommaText()));
-  try {
-    Accounts.SaveToFile(file, true);
-  } catch (const EStoreError& error) {
-    throw EFileError(std::string(error.what()) +
-                     " Your data is still in memory and the next change saves it again; check that"
-                     " the folder exists, the file is not read-only and the disk has room.");
+  if (!path.empty() && path != DataFilePath_) {
+    Accounts.SaveToFile(path, true);
+    return;
   }
+  try {
+    SaveDataFile();
+  } catch (const EFileLocked&) {
+    Unsaved_ = true;
+    Notify(TSaveEvent::SaveFailed);
+    throw;
+  } catch (const EStoreError& error) {
+    Unsaved_ = true;
+    Notify(TSaveEvent::SaveFailed);
+    if (SaveFailureNote_.empty()) throw;
+    throw EFileError(std::string(error.what()) + " " + SaveFailureNote_);
+  }
+  Unsaved_ = false;
+  Notify(TSaveEvent::Saved);
+}
+
+void TGlobal::SaveDataFile() {
+  if (ReadOnly())
+    throw EFileError("Cannot create file \"" + DataFilePath_ +
+                     "\". It was opened read-only while " + ReadOnlyHolder_ + " has it open.");
+  if (!Lock_) LockDataFile(ProgramName_);
+  RemoveStaleTemporaries(DataFilePath_);
+  KeepTodaysBackup();
+  Accounts.SaveToFile(DataFilePath_, true);
+}
+
+void TGlobal::KeepTodaysBackup() {
+  try {
+    KeepDailyBackup(DataFilePath_, DateOf(CurrentTime()));
+  } catch (const std::exception& error) {
+    // A missing backup must not cost the user the change itself; the trace
+    // log keeps the reason.
+    Trace(std::string("global - Daily Backup - ") + error.what());
+  }
+}
+
+TDateTime TGlobal::CurrentTime() const {
+  return Services_.Clock ? Services_.Clock() : Now();
+}
+
+void TGlobal::Notify(TSaveEvent event) const {
+  if (SaveListener_) SaveListener_(event);
+}
+
+void TGlobal::NoteChange() {
+  Unsaved_ = true;
+  Notify(TSaveEvent::ChangeNoted);
+}
+
+void TGlobal::LockDataFile(const std::string& program) {
+  ProgramName_ = program;
+  if (!Lock_) Lock_ = std::make_unique<TDataFileLock>(DataFilePath_, program);
+  RemoveStaleTemporaries(DataFilePath_);
+}
+
+void TGlobal::ReleaseLock() {
+  Lock_.reset();
 }
 
 void TGlobal::PurgeDeletedRows() {
@@ -154,7 +225,7 @@ bool TGlobal::TakeCommandLine(const std::vector<std::string>& args) {
   if (args.size() != 2) return false;
   std::error_code error;
   if (!fs::is_regular_file(args[1], error)) return false;
-  DataFilePath_ = args[1];
+  SetDataFilePath(args[1]);
   return true;
 }
 
@@ -165,13 +236,26 @@ bool TGlobal::OpenDataFile() {
   return true;
 }
 
+bool TGlobal::OpenFromBackup(const std::string& backupPath) {
+  if (!LoadFile(backupPath)) return false;
+  FileLoaded_ = true;
+  Accounts.RecalculateBalances();
+  if (ReadOnly()) return true;
+  const std::string damaged = KeepDamagedFile(DataFilePath_, CurrentTime());
+  Trace("global - Damaged file kept as " + damaged);
+  SaveFile("");
+  return true;
+}
+
 std::string TGlobal::LoadFailureMessage() const {
   return tf::LoadFailureMessage(DataFilePath_);
 }
 
 void TGlobal::ShutDown() {
   PurgeDeletedRows();
-  SaveFile("");
+  // Opened read-only: the changes were refused as they were made.
+  if (!ReadOnly()) SaveFile("");
+  ReleaseLock();
 }
 
 std::optional<std::string> TGlobal::PromptPassword(const std::string& initial) {
@@ -193,6 +277,16 @@ std::string TGlobal::Password() const {
 }
 
 std::vector<std::string> TGlobal::CreateBackup(const std::string& chosenPath, int fileType) {
+  if (FileLoaded_ && !ReadOnly()) SaveFile("");
+  return WriteBackup(chosenPath, fileType, false);
+}
+
+std::vector<std::string> TGlobal::CopyOpenedFile(const std::string& chosenPath, int fileType) {
+  return WriteBackup(chosenPath, fileType, true);
+}
+
+std::vector<std::string> TGlobal::WriteBackup(const std::string& chosenPath, int fileType,
+                                              bool exact) {
   // Saving does nothing while the data file is not open; a backup that
   // silently wrote nothing would look like one that worked.
   if (!FileLoaded_)
@@ -200,10 +294,12 @@ std::vector<std::string> TGlobal::CreateBackup(const std::string& chosenPath, in
                      "\" was not opened, so there is nothing to copy.");
   if (fileType != kBackupDataFile && fileType != kBackupOfx)
     throw std::invalid_argument("Unknown backup file type " + std::to_string(fileType));
-  SaveFile("");
   if (fileType == kBackupOfx) return Accounts.ExportOfx(BackupOfxFolder(chosenPath));
   const std::string copy = BackupCopyPath(chosenPath);
-  SaveFile(copy);
+  if (exact)
+    WriteFileAtomically(copy, ReadWholeFile(DataFilePath_));
+  else
+    SaveFile(copy);
   return {copy};
 }
 

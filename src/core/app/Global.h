@@ -3,6 +3,7 @@
 // log) and knows where the data file is, how to open, save and back it up.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,9 +21,15 @@
 
 namespace tf {
 
+class TDataFileLock;
+
+// What the window's save scheduler hears from the context.
+enum class TSaveEvent { ChangeNoted, Saved, SaveFailed };
+
 class TGlobal {
  public:
   TGlobal();
+  ~TGlobal();
   TGlobal(const TGlobal&) = delete;
   TGlobal& operator=(const TGlobal&) = delete;
 
@@ -43,7 +50,7 @@ class TGlobal {
   // The folder of the data file ending with "/", computed on the first call.
   const std::string& GetDataFolder();
   const std::string& DataFilePath() const { return DataFilePath_; }
-  void SetDataFilePath(const std::string& path) { DataFilePath_ = path; }
+  void SetDataFilePath(const std::string& path);
   // The data file was opened (or did not exist yet); nothing is ever
   // written to it while this is false.
   bool FileLoaded() const { return FileLoaded_; }
@@ -53,8 +60,35 @@ class TGlobal {
   // empty data set. Errors of reading leave this function.
   bool LoadFile(const std::string& path = "");
   // Writes the whole data file; nothing while FileLoaded is false. A failure
-  // raises EFileError and leaves the old file as it was.
+  // raises EFileError and leaves the old file as it was. The data file itself
+  // is written only under its lock (taken here if need be: EFileLocked when
+  // another process holds it), after the day's backup was kept.
   void SaveFile(const std::string& path = "");
+
+  // --- one writer at a time
+  // Takes the data file's lock in the name of `program` and removes what
+  // killed saves left behind. EFileLocked names the process that holds it.
+  void LockDataFile(const std::string& program);
+  bool HoldsLock() const { return Lock_ != nullptr; }
+  void ReleaseLock();
+  // The data file was opened without its lock: every save of it is refused,
+  // naming `holder`, and shutdown writes nothing.
+  void SetReadOnly(const std::string& holder) { ReadOnlyHolder_ = holder; }
+  bool ReadOnly() const { return !ReadOnlyHolder_.empty(); }
+
+  // --- changes held in memory
+  // A change that has not reached the file yet; the window saves it soon.
+  void NoteChange();
+  // Changes since the last successful save of the data file.
+  bool HasUnsavedChanges() const { return Unsaved_; }
+  void SetSaveListener(std::function<void(TSaveEvent)> listener) {
+    SaveListener_ = std::move(listener);
+  }
+  // Added to the message of a failed save of the data file: what becomes of
+  // the data (the window keeps it and tries again; the command line does not).
+  void SetSaveFailureNote(const std::string& note) { SaveFailureNote_ = note; }
+  // The current local date and time, from the services' clock.
+  TDateTime CurrentTime() const;
   // Removes every row marked Deleted: accounts, transactions, budget lines
   // and recognition patterns.
   void PurgeDeletedRows();
@@ -66,6 +100,11 @@ class TGlobal {
   // LoadFile of DataFilePath; on success the file counts as loaded and the
   // balances are brought up to date. False after a wrong password.
   bool OpenDataFile();
+  // In place of a data file that cannot be read: opens the backup (after its
+  // password check) as the data; unless read-only, the damaged file is kept
+  // beside it as "<name>-damaged-YYYY-MM-DD-HHMMSS<ext>" and the backup's
+  // data is saved as the data file. False after a wrong password.
+  bool OpenFromBackup(const std::string& backupPath);
   // The failure text shown after a wrong password, ending with DataFilePath.
   std::string LoadFailureMessage() const;
   // The last steps after the event loop: purge, then save.
@@ -81,10 +120,14 @@ class TGlobal {
   std::string Password() const;
 
   // --- backup
-  // Saves the regular file, then writes the backup for the chosen name:
-  // kBackupDataFile a copy under that name with the extension ".tfold",
-  // kBackupOfx one statement per account into its folder. The paths written.
+  // Saves the regular file (unless it is open read-only), then writes the
+  // backup for the chosen name from memory: kBackupDataFile a copy under
+  // that name with the extension ".tfold", kBackupOfx one statement per
+  // account into its folder. The paths written.
   std::vector<std::string> CreateBackup(const std::string& chosenPath, int fileType);
+  // The same backup of the file as it was opened, without writing the data
+  // file: the copy holds its bytes exactly.
+  std::vector<std::string> CopyOpenedFile(const std::string& chosenPath, int fileType);
   static std::string ProposedBackupName(int fileType, TDateTime today = Today());
 
   // --- trace log
@@ -131,6 +174,10 @@ class TGlobal {
   std::string ReadStoredPassword(const std::string& path) const;
   void ReadIntoAccounts(const std::string& path);
   void ClearAccounts();
+  void SaveDataFile();
+  void KeepTodaysBackup();
+  void Notify(TSaveEvent event) const;
+  std::vector<std::string> WriteBackup(const std::string& chosenPath, int fileType, bool exact);
 
   TGlobalServices Services_;
   std::unique_ptr<TNumberFormat> NumberFormat_;
@@ -139,6 +186,12 @@ class TGlobal {
   std::string DataFilePath_;
   TTraceLog TraceLog_;
   bool FileLoaded_ = false;
+  std::unique_ptr<TDataFileLock> Lock_;
+  std::string ProgramName_ = "Tallyfold";
+  std::string ReadOnlyHolder_;
+  bool Unsaved_ = false;
+  std::function<void(TSaveEvent)> SaveListener_;
+  std::string SaveFailureNote_;
 };
 
 // The process's one context.

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/PreferenceStore.h"
+#include "store/DateTime.h"
 
 namespace tf {
 
@@ -29,6 +30,10 @@ struct TGlobalServices {
   // typed after "Ok", no value after "Cancel". Without a prompt every
   // request counts as cancelled.
   std::function<std::optional<std::string>(const std::string& initial)> PasswordPrompt;
+
+  // The current local date and time, which names the day's backup; empty:
+  // the system clock.
+  std::function<TDateTime()> Clock;
 };
 
 }  // namespace tf

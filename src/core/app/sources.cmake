@@ -3,6 +3,7 @@ target_sources(tallyfold_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/AppPreferences.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Backup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CategoryList.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DailyBackup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ChartPalette.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DataFolder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Formats.cpp

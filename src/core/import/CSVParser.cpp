@@ -46,6 +46,10 @@ void TCSVParser::LoadStatement(const std::string& fileName) {
   LoadLines(ReadStatementLines(fileName));
 }
 
+void TCSVParser::LoadStatementBytes(std::string_view bytes) {
+  LoadLines(StatementBytesToLines(bytes, "in memory"));
+}
+
 void TCSVParser::LoadLines(const std::vector<std::string>& lines) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     AcceptText(FilterLine(lines[i], static_cast<int>(i)));

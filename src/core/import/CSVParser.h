@@ -31,6 +31,8 @@ class TCSVParser {
   // Reads the file and hands its lines to LoadLines; throws TStatementFileError
   // on an unreadable file.
   virtual void LoadStatement(const std::string& fileName);
+  // The same for a statement's bytes already in memory.
+  void LoadStatementBytes(std::string_view bytes);
   // Appends a row per accepted line of a file already read.
   virtual void LoadLines(const std::vector<std::string>& lines);
 

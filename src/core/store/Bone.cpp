@@ -1,6 +1,7 @@
 #include "store/Bone.h"
 
 #include <algorithm>
+#include <new>
 
 #include "store/BackgroundSource.h"
 #include "store/BlockDeflater.h"
@@ -175,6 +176,9 @@ void TBone::LoadFromFile(const std::string& path, bool compressed) {
     }
   } catch (const EStoreError& error) {
     throw EStoreError("Cannot read file \"" + path + "\". " + error.what());
+  } catch (const std::bad_alloc&) {
+    throw EStoreError("Cannot read file \"" + path +
+                      "\". Its content does not fit into the memory available.");
   }
   Flag3 = false;
 }

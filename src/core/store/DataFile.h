@@ -4,22 +4,35 @@
 // complete on disk.
 #pragma once
 
+#include <zlib.h>
+
 #include <string>
 #include <string_view>
-
-#include <zlib.h>
 
 #include "store/ValueStream.h"
 
 namespace tf {
 
-// The file's bytes; EFileError "Cannot open file "<path>". <reason>".
+// The file's bytes; EFileError "Cannot open file "<path>". <reason>". Only a
+// regular file is read: a named pipe or a device is refused by its kind
+// instead of blocking or reading without end, and a file larger than the
+// memory available is refused with its name.
 std::string ReadWholeFile(const std::string& path);
 
-// Writes a temporary file beside `path`, syncs it and renames it over `path`.
-// On any failure the old file is untouched and EFileError
-// "Cannot create file "<path>". <reason>" is raised.
+// The file a save of `path` replaces: `path` itself, or the end of its chain
+// of symbolic links, so that a linked data file stays a link.
+std::string ResolveSavePath(const std::string& path);
+
+// Writes a temporary file beside the file `path` names (through its links),
+// syncs it and renames it over that file. A file that is read-only or is no
+// regular file is refused. On any failure the old file is untouched and
+// EFileError "Cannot create file "<path>". <reason>" is raised.
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// Removes the temporary files that saves of `path` left behind when they were
+// killed before their rename. Only the one process that may write the file
+// calls it. The number removed.
+int RemoveStaleTemporaries(const std::string& path);
 
 // One standard zlib stream of `content`, as deflate level 9 writes it.
 std::string DeflateContent(std::string_view content);

@@ -32,6 +32,8 @@ TfrmErrorWindow::TfrmErrorWindow(TMailSender sendMail, QWidget* parent)
           this)),
       chkShowError(new QCheckBox(QStringLiteral("Show Error Details"), this)),
       mmoLog(new QPlainTextEdit(this)),
+      lblOffer(new QLabel(this)),
+      btnOffer(new QPushButton(this)),
       btnClose(new QPushButton(QStringLiteral("Close down application"), this)),
       btnSendReport(new QPushButton(QStringLiteral("Send Report"), this)),
       btnWhatEver(new QPushButton(QStringLiteral("Ok"), this)),
@@ -56,10 +58,14 @@ TfrmErrorWindow::TfrmErrorWindow(TMailSender sendMail, QWidget* parent)
   mmoLog->setFixedHeight(kLogHeight);
   mmoLog->setVisible(false);
   btnWhatEver->setDefault(true);
+  lblOffer->setWordWrap(true);
+  lblOffer->hide();
+  btnOffer->hide();
   BuildLayout();
 
   connect(chkShowError, &QCheckBox::toggled, mmoLog, &QWidget::setVisible);
   connect(btnClose, &QPushButton::clicked, this, [this] { done(kCloseDown); });
+  connect(btnOffer, &QPushButton::clicked, this, [this] { done(kTakeOffer); });
   connect(btnSendReport, &QPushButton::clicked, this, &TfrmErrorWindow::btnSendReportClick);
   connect(btnWhatEver, &QPushButton::clicked, this, &QDialog::accept);
 }
@@ -74,12 +80,14 @@ void TfrmErrorWindow::BuildLayout() {
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(btnClose);
   buttons->addStretch();
+  buttons->addWidget(btnOffer);
   buttons->addWidget(btnSendReport);
   buttons->addWidget(btnWhatEver);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addWidget(chkShowError);
   layout->addWidget(mmoLog);
+  layout->addWidget(lblOffer);
   layout->addLayout(buttons);
   // Fixed size, growing and shrinking with the details box.
   layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -90,6 +98,16 @@ void TfrmErrorWindow::BuildLayout() {
 void TfrmErrorWindow::SetReport(const QString& report) {
   mmoLog->clear();
   mmoLog->setPlainText(report);
+}
+
+void TfrmErrorWindow::SetOffer(const QString& text, const QString& caption) {
+  lblOffer->setText(text);
+  btnOffer->setText(caption);
+  lblOffer->show();
+  btnOffer->show();
+  // The way out is what the user most likely wants.
+  btnWhatEver->setDefault(false);
+  btnOffer->setDefault(true);
 }
 
 bool TfrmErrorWindow::ShowErrorReport(const QString& report) {

@@ -20,6 +20,8 @@ class TfrmErrorWindow : public QDialog {
  public:
   // The dialog's result after "Close down application"; "Ok" accepts.
   static constexpr int kCloseDown = 2;
+  // The dialog's result after the offered way out (such as opening a backup).
+  static constexpr int kTakeOffer = 3;
 
   // Hands the report to the user's mail program: address, subject, body.
   using TMailSender = std::function<void(const QString&, const QString&, const QString&)>;
@@ -30,12 +32,17 @@ class TfrmErrorWindow : public QDialog {
   // when the user chose to close the program down.
   bool ShowErrorReport(const QString& report);
   void SetReport(const QString& report);
+  // Shows `text` above the buttons and a button `caption` that closes the
+  // window with kTakeOffer.
+  void SetOffer(const QString& text, const QString& caption);
 
   QLabel* imgErrorIcon;
   QLabel* lblError;
   QLabel* lblNice;
   QCheckBox* chkShowError;
   QPlainTextEdit* mmoLog;
+  QLabel* lblOffer;
+  QPushButton* btnOffer;
   QPushButton* btnClose;
   QPushButton* btnSendReport;
   QPushButton* btnWhatEver;

@@ -6,16 +6,21 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QShortcut>
 #include <QTabBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/DailyBackup.h"
 #include "app/Global.h"
 #include "gui/app/FormLook.h"
+#include "gui/app/SaveScheduler.h"
 #include "gui/app/WindowGeometry.h"
+#include "store/FileLock.h"
 
 namespace tf {
 namespace {
@@ -38,6 +43,18 @@ class TFixedTabBar : public QTabBar {
   }
 };
 
+constexpr const char* kProgramName = "Tallyfold";
+
+bool AskOpenReadOnly(QWidget* parent, const QString& message) {
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Data File in Use"), message,
+                  QMessageBox::NoButton, parent);
+  QPushButton* readOnly = box.addButton(QStringLiteral("Open Read-Only"), QMessageBox::AcceptRole);
+  box.addButton(QStringLiteral("Quit"), QMessageBox::RejectRole);
+  box.setDefaultButton(readOnly);
+  box.exec();
+  return box.clickedButton() == readOnly;
+}
+
 // Qt breaks label lines at LF; the failure text comes with CR LF.
 QString LabelText(const std::string& text) {
   return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -46,8 +63,13 @@ QString LabelText(const std::string& text) {
 }  // namespace
 
 TfrmMain::TfrmMain(TGlobal& global, const TMainPages& pages,
-                   const std::vector<std::string>& arguments, QWidget* parent)
-    : QWidget(parent), Global_(global), Layout_(new QVBoxLayout(this)) {
+                   const std::vector<std::string>& arguments, TStartDialogs dialogs,
+                   QWidget* parent)
+    : QWidget(parent),
+      Global_(global),
+      Layout_(new QVBoxLayout(this)),
+      Dialogs_(std::move(dialogs)),
+      Saver_(new TSaveScheduler(global, this)) {
   Global_.Trace("Main - Create - 1");
   Global_.TakeCommandLine(arguments);
   Global_.Trace("Main - Create - 2");
@@ -64,6 +86,10 @@ TfrmMain::TfrmMain(TGlobal& global, const TMainPages& pages,
   resize(kDesignWidth, kDesignHeight);
   setMinimumSize(kMinimumWidth, kMinimumHeight);
   CentreOnScreen();
+  Global_.SetSaveFailureNote(
+      "Your data is still in memory and the next change saves it again; check that the folder "
+      "exists, the file is not read-only and the disk has room.");
+  connect(Saver_, &TSaveScheduler::unsavedChanged, this, &TfrmMain::UpdateCaption);
 }
 
 TfrmMain::~TfrmMain() {
@@ -164,8 +190,48 @@ void TfrmMain::CentreOnScreen() {
   move(area.center() - QPoint(width() / 2, height() / 2));
 }
 
+bool TfrmMain::TakeLock() {
+  try {
+    Global_.LockDataFile(kProgramName);
+    return true;
+  } catch (const EFileLocked& locked) {
+    const QString message =
+        QString::fromStdString(locked.what()) +
+        QStringLiteral("\n\nOpen it read-only (nothing you change can be saved), or quit?");
+    const bool readOnly = Dialogs_.OpenReadOnly ? Dialogs_.OpenReadOnly(this, message)
+                                                : AskOpenReadOnly(this, message);
+    if (!readOnly) {
+      QuitRequested_ = true;
+      return false;
+    }
+    Global_.SetReadOnly(locked.Holder);
+    UpdateCaption();
+    return true;
+  }
+}
+
+TfrmMain::TOpening TfrmMain::OpenDataOrBackup() {
+  try {
+    return Global_.OpenDataFile() ? TOpening::Opened : TOpening::WrongPassword;
+  } catch (const EStoreError& error) {
+    if (!Dialogs_.OpenBackup) throw;
+    const std::optional<TDailyBackup> backup = NewestReadableBackup(Global_.DataFilePath());
+    if (!backup) throw;
+    if (!Dialogs_.OpenBackup(error.what(), BackupDayText(*backup))) return TOpening::Declined;
+    return Global_.OpenFromBackup(backup->Path) ? TOpening::Opened : TOpening::WrongPassword;
+  }
+}
+
 void TfrmMain::Start() {
-  if (Global_.OpenDataFile()) {
+  if (!TakeLock()) return;
+  // Nothing is written after a failed opening, so nobody needs to wait for it.
+  const auto release = qScopeGuard([this] {
+    if (!Global_.FileLoaded()) Global_.ReleaseLock();
+  });
+  const TOpening opening = OpenDataOrBackup();
+  // Declined: as after a damaged file, the tab strip and no page.
+  if (opening == TOpening::Declined) return;
+  if (opening == TOpening::Opened) {
     tcMainChange(tcMain->currentIndex());
     TimerDebug->start();
   } else {
@@ -206,13 +272,22 @@ void TfrmMain::tcMainChange(int index) {
 
 void TfrmMain::btnPasswordClick() {
   Global_.Trace("Main - Password - 1");
-  Global_.ChangePassword();
+  if (Global_.ChangePassword()) Global_.NoteChange();
 }
 
 void TfrmMain::btnMoreSettingsClick() {
   Global_.Trace("Main - More Settings - 1");
   emit settingsRequested();
-  setWindowTitle(QStringLiteral("Tallyfold"));
+  UpdateCaption();
+}
+
+void TfrmMain::UpdateCaption() {
+  QString caption = QString::fromLatin1(kProgramName);
+  if (Global_.ReadOnly())
+    caption += QStringLiteral(" (read-only)");
+  else if (Global_.HasUnsavedChanges())
+    caption += QStringLiteral(" (unsaved changes)");
+  setWindowTitle(caption);
 }
 
 void TfrmMain::TimerDebugTimer() {
@@ -222,6 +297,8 @@ void TfrmMain::TimerDebugTimer() {
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
   SaveWindowPlacement(*this, Global_.Preferences(), kPlacementName);
+  // A change still waiting for its save goes to disk before the window goes.
+  Saver_->SaveNow();
   event->accept();
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,18 @@ class QVBoxLayout;
 namespace tf {
 
 class TGlobal;
+class TSaveScheduler;
+
+// The questions start-up may have to ask; tests answer them from a script.
+struct TStartDialogs {
+  // Another program holds the data file (`message` says which): true opens
+  // it read-only, false quits. Empty: a message box asks.
+  std::function<bool(QWidget* parent, const QString& message)> OpenReadOnly;
+  // The data file cannot be read (`message` says why); a backup of `day`
+  // reads. True opens the backup. Empty: no backup is offered and the error
+  // goes on to the error window.
+  std::function<bool(const std::string& message, const std::string& day)> OpenBackup;
+};
 
 class TfrmMain : public QWidget {
   Q_OBJECT
@@ -33,13 +46,19 @@ class TfrmMain : public QWidget {
   // Start-up up to the opening of the data file: the command line (the
   // arguments after the program's name), the caption and the four pages.
   TfrmMain(TGlobal& global, const TMainPages& pages, const std::vector<std::string>& arguments,
-           QWidget* parent = nullptr);
+           TStartDialogs dialogs = {}, QWidget* parent = nullptr);
   ~TfrmMain() override;
 
-  // Opens the data file and shows the first page, or the failure screen
-  // after a wrong or cancelled password. A damaged file raises; the window
-  // then shows the tab strip and no page.
+  // Takes the data file's lock (or, when another program holds it, opens
+  // it read-only or quits, as the user chooses), opens the data file and
+  // shows the first page, or the failure screen after a wrong or cancelled
+  // password. A damaged file is offered its newest backup that reads; without
+  // one (or declined) the window shows the tab strip and no page, and a
+  // damaged file raises.
   void Start();
+  // The user chose to quit rather than open a file another program holds.
+  bool QuitRequested() const { return QuitRequested_; }
+  TSaveScheduler& Saver() const { return *Saver_; }
   // Purges deleted rows and saves (nothing is written when the file was not
   // opened). Runs once; the destructor runs it when nobody did.
   void ShutDown();
@@ -76,12 +95,20 @@ class TfrmMain : public QWidget {
   void AddPage(TTab tab, const TPageFactory& factory, const char* trace);
   void ShowFailure();
   void CentreOnScreen();
+  bool TakeLock();
+  enum class TOpening { Opened, WrongPassword, Declined };
+  // A damaged file without a backup that reads raises.
+  TOpening OpenDataOrBackup();
+  void UpdateCaption();
 
   TGlobal& Global_;
   QVBoxLayout* Layout_;
   std::array<TWorkspacePage, 4> Pages_;
+  TStartDialogs Dialogs_;
+  TSaveScheduler* Saver_;
   bool Failed_ = false;
   bool ShutDownDone_ = false;
+  bool QuitRequested_ = false;
 };
 
 }  // namespace tf

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/DailyBackup.h"
 #include "app/Global.h"
 #include "gui/app/DesktopServices.h"
 #include "gui/app/FormLook.h"
@@ -74,6 +75,7 @@ TfrmSettings::TfrmSettings(TGlobal& global, TBackupChooser chooser, QWidget* par
   btnCreateBackup->setFocus();
 
   connect(btnCreateBackup, &QPushButton::clicked, this, &TfrmSettings::btnCreateBackupClick);
+  connect(btnOpenBackups, &QPushButton::clicked, this, &TfrmSettings::btnOpenBackupsClick);
   connect(cbxThousands, &QComboBox::currentIndexChanged, this, &TfrmSettings::SeparatorChange);
   connect(cbxDecimals, &QComboBox::currentIndexChanged, this, &TfrmSettings::SeparatorChange);
   connect(btnCats, &QPushButton::clicked, this, &TfrmSettings::manageCategoriesRequested);
@@ -119,6 +121,14 @@ void TfrmSettings::BuildBody(QWidget* top) {
   btnCreateBackup = new QPushButton(QStringLiteral("Create Backup"), this);
   lblBackupResult = new QLabel(this);
   lblBackupResult->setWordWrap(true);
+  const QString folder =
+      QDir::toNativeSeparators(QString::fromStdString(DailyBackupFolder(Global_.DataFilePath())));
+  lblBackupFolder = new QLabel(QStringLiteral("Daily backups: ") + folder, this);
+  lblBackupFolder->setToolTip(folder);
+  lblBackupFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  lblBackupFolder->setMinimumWidth(0);
+  lblBackupFolder->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  btnOpenBackups = new QPushButton(QStringLiteral("Open Folder"), this);
   cbxThousands = new QComboBox(this);
   cbxThousands->addItems({QStringLiteral(","), QStringLiteral("."), QStringLiteral(" ")});
   cbxDecimals = new QComboBox(this);
@@ -133,6 +143,9 @@ void TfrmSettings::BuildBody(QWidget* top) {
   auto* backup = new QHBoxLayout;
   backup->addWidget(btnCreateBackup);
   backup->addWidget(lblBackupResult, 1);
+  auto* daily = new QHBoxLayout;
+  daily->addWidget(lblBackupFolder, 1);
+  daily->addWidget(btnOpenBackups);
   auto* separators = new QHBoxLayout;
   separators->addWidget(new QLabel(QStringLiteral("Thousands :"), this));
   separators->addWidget(cbxThousands);
@@ -153,6 +166,7 @@ void TfrmSettings::BuildBody(QWidget* top) {
   body->setContentsMargins(12, 4, 12, 8);
   body->addWidget(SectionHeading(QStringLiteral("Backup"), this));
   body->addLayout(backup);
+  body->addLayout(daily);
   body->addWidget(SectionHeading(QStringLiteral("Display Settings"), this));
   body->addLayout(separators);
   body->addWidget(SectionHeading(QStringLiteral("Category"), this));
@@ -212,6 +226,13 @@ void TfrmSettings::btnShowHelpClick() {
   btnShowHelp->setText(QStringLiteral("Tips Shown"));
   btnShowHelp->setEnabled(false);
   emit showHelpRequested();
+}
+
+void TfrmSettings::btnOpenBackupsClick() {
+  const QString folder = QString::fromStdString(DailyBackupFolder(Global_.DataFilePath()));
+  // Before the first backup of all the folder does not exist yet.
+  QDir().mkpath(folder);
+  OpenDocument(folder);
 }
 
 void TfrmSettings::ShowSettings(TGlobal& global, QWidget* owner) {

@@ -36,6 +36,8 @@ class TfrmSettings : public QDialog {
   TLinkLabel* lblCompany;
   QPushButton* btnCreateBackup;
   QLabel* lblBackupResult;
+  QLabel* lblBackupFolder;      // where the daily backups are kept
+  QPushButton* btnOpenBackups;  // opens that folder
   QComboBox* cbxThousands;
   QComboBox* cbxDecimals;
   QLabel* lblSampleFormat;
@@ -52,6 +54,7 @@ class TfrmSettings : public QDialog {
 
  public slots:
   void btnCreateBackupClick();
+  void btnOpenBackupsClick();
   void SeparatorChange();
   void btnShowHelpClick();
 

@@ -777,12 +777,14 @@ void TfrmTransactionViewer::AssignCategory(const QString& category) {
   if (SelectedTransaction() == nullptr) return;
   tf::AssignCategory(CommandTransactions(), category.toStdString());
   TransactionsModel_->Repaint();
+  Global_.NoteChange();
 }
 
 void TfrmTransactionViewer::menuItemLockClick() {
   if (SelectedTransaction() == nullptr) return;
   ToggleRecognitionLock(CommandTransactions());
   TransactionsModel_->Repaint();
+  Global_.NoteChange();
 }
 
 void TfrmTransactionViewer::PopupMenuTransactionsPopup() {
@@ -802,6 +804,7 @@ void TfrmTransactionViewer::btnRecogniseTransactionsClick() {
   btnRecogniseTransactions->repaint();
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   Recognition(Global_.Accounts);
+  Global_.NoteChange();
   PauseWithoutInput(kRecognitionPauseMs);
   RepaintGrids();
 }
@@ -914,6 +917,7 @@ void TfrmTransactionViewer::AddActivityTestData() {
   Global_.ClearMonthIndex();
   account->RecalculateBalances();
   ShowTransactions(account);
+  Global_.NoteChange();
 }
 
 // --- commands on accounts

@@ -30,6 +30,7 @@ struct GlobalTest : ::testing::Test {
   fs::path root;
   TScriptedPrompt prompt;
   TMemoryPreferenceStore* preferences = nullptr;
+  TDateTime clock = 0;  // the context's current time; 0: the system's
 
   void SetUp() override {
     root = fs::temp_directory_path() /
@@ -62,6 +63,7 @@ struct GlobalTest : ::testing::Test {
       prompt.Answers.pop_front();
       return answer;
     };
+    services.Clock = [this] { return clock != 0 ? clock : Now(); };
     Global().Initialise(std::move(services));
   }
 
