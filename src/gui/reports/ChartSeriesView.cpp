@@ -81,6 +81,11 @@ void TChartSeriesView::SetColour(const QColor& colour) {
   Changed();
 }
 
+void TChartSeriesView::SetOutlineColour(const std::optional<QColor>& colour) {
+  Outline_ = colour;
+  Changed();
+}
+
 void TChartSeriesView::SetShownInLegend(bool shown) {
   ShownInLegend_ = shown;
   Changed();

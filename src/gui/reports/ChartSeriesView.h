@@ -60,6 +60,9 @@ class TChartSeriesView : public QObject {
   // Bars and lines: the colour of every point without one of its own.
   void SetColour(const QColor& colour);
   QColor Colour() const { return Colour_; }
+  // Bars: the outline; without one, a darker shade of the fill.
+  void SetOutlineColour(const std::optional<QColor>& colour);
+  std::optional<QColor> OutlineColour() const { return Outline_; }
   // The colour of a pie slice or bar that has none of its own.
   QColor DefaultColour(int index) const;
   void SetShownInLegend(bool shown);
@@ -113,6 +116,7 @@ class TChartSeriesView : public QObject {
   std::vector<TPoint> Points_;
   QString Title_, Identifier_;
   QColor Colour_ = Qt::gray;
+  std::optional<QColor> Outline_;
   bool ShownInLegend_ = true;
   bool MarksVisible_ = false;
   TMarksStyle MarksStyle_ = TMarksStyle::Value;

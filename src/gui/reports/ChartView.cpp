@@ -299,7 +299,7 @@ void TChartView::AddBarSets(QAbstractBarSeries& container, TChartSeriesView& ser
     // Only the first set of a series split by colour has a legend entry.
     set->setProperty("legend", series.ShownInLegend() && colour == colours.front());
     set->setColor(colour);
-    set->setBorderColor(colour.darker(130));
+    set->setBorderColor(series.OutlineColour().value_or(colour.darker(130)));
     for (int i = 0; i < count; ++i) {
       const bool own = !byPointColour || series.PointColour(i) == colour;
       *set << (i < series.Count() && own ? series.Value(i) : 0.0);

@@ -70,14 +70,16 @@ void TfrmMonthCompare::BuildSeries() {
   struct TLook {
     TChartSeriesView** Series;
     const char* Name;
-    QColor Fill;
+    QColor Fill, Outline;
   };
-  for (const TLook& look : {TLook{&seriesMonth1, "seriesMonth1", QColor(0xA4, 0xC5, 0xD9)},
-                            TLook{&seriesDiff, "seriesDiff", QColor(0xB1, 0xCB, 0xA0)},
-                            TLook{&SeriesMonth2, "SeriesMonth2", QColor(0xD5, 0xD5, 0xEA)}}) {
+  for (const TLook& look :
+       {TLook{&seriesMonth1, "seriesMonth1", QColor(0xA4, 0xC5, 0xD9), QColor(0x00, 0x80, 0xFF)},
+        TLook{&seriesDiff, "seriesDiff", QColor(0xB1, 0xCB, 0xA0), QColor(0x00, 0x80, 0x00)},
+        TLook{&SeriesMonth2, "SeriesMonth2", QColor(0xD5, 0xD5, 0xEA), QColor(0x80, 0x80, 0xC0)}}) {
     *look.Series = chartCompare->AddSeries(TSeriesKind::Bar, QString());
     (*look.Series)->setObjectName(QString::fromLatin1(look.Name));
     (*look.Series)->SetColour(look.Fill);
+    (*look.Series)->SetOutlineColour(look.Outline);
     (*look.Series)->SetMarks(true, TMarksStyle::Value, kUnsignedFormat);
   }
   seriesDiff->SetTitle(QStringLiteral("Diffrence"));

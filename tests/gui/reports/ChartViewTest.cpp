@@ -183,6 +183,20 @@ class ChartViewTest : public QObject {
     QCOMPARE(red->at(2), 2.0);
   }
 
+  void barsTakeTheirOutlineOrADarkerFill() {
+    TChartSeriesView* first = Chart().AddSeries(TSeriesKind::Bar, "Mar 2026");
+    TChartSeriesView* second = Chart().AddSeries(TSeriesKind::Bar, "Apr 2026");
+    first->SetColour(QColor(0xA4, 0xC5, 0xD9));
+    first->SetOutlineColour(QColor(0x00, 0x80, 0xFF));
+    second->SetColour(QColor(0xD5, 0xD5, 0xEA));
+    first->AddPoint(10, "Food");
+    second->AddPoint(12, "Food");
+    const QList<QBarSeries*> drawn = Drawn<QBarSeries>(Chart());
+    QCOMPARE(drawn.size(), 1);
+    QCOMPARE(drawn.at(0)->barSets().at(0)->borderColor(), QColor(0x00, 0x80, 0xFF));
+    QCOMPARE(drawn.at(0)->barSets().at(1)->borderColor(), QColor(0xD5, 0xD5, 0xEA).darker(130));
+  }
+
   void theWheelIsSwallowedWhenHandled() {
     int asked = 0;
     connect(&Chart(), &TChartView::mouseWheel, this, [&asked](bool* handled) {
