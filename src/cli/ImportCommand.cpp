@@ -5,6 +5,7 @@
 
 #include "CliCommand.h"
 #include "CliData.h"
+#include "StatementFormatChoice.h"
 #include "app/AccountLookup.h"
 #include "app/Backup.h"
 #include "app/Global.h"
@@ -18,7 +19,7 @@ namespace tf::cli {
 namespace {
 
 const std::string kImportUsage =
-    std::string("usage: tallyfold-cli import --format N --account NAME|ID [--keep-zero] ") +
+    std::string("usage: tallyfold-cli import --format N|auto --account NAME|ID [--keep-zero] ") +
     kDataOptionsUsage + " STATEMENT\n";
 const std::string kBackupUsage =
     std::string("usage: tallyfold-cli backup ") + kDataOptionsUsage + " OUT.tfold|OUT.ofx\n";
@@ -43,6 +44,10 @@ TImportOptions TakeImportOptions(TArgs& args) {
     if (args[i] == "--format") {
       std::int32_t format = 0;
       const std::string text = TakeValue(args, i);
+      if (IsAutoFormat(text)) {
+        options.Format = kAutoFormat;
+        continue;
+      }
       if (!TryTextToInt32(text, format) || !CreateStatementParser(format))
         throw ECliUsage("--format must be a statement format from 1 to 7, not \"" + text + "\"");
       options.Format = format;
@@ -84,6 +89,7 @@ int ImportCommand(const TArgs& args) {
   }
   return RunGuarded(kImportUsage, [&] {
     // The statement first: a file that is refused leaves the data file unread.
+    options.Format = ResolveStatementFormat(options.Format, options.Statement);
     const std::unique_ptr<TCSVParser> parser = CreateStatementParser(options.Format);
     const std::string refusal = LoadCheckedStatement(*parser, options.Format, options.Statement);
     if (!refusal.empty()) throw std::runtime_error(refusal);

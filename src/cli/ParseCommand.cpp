@@ -6,6 +6,7 @@
 #include "CliCommand.h"
 #include "CliData.h"
 #include "CliOptions.h"
+#include "StatementFormatChoice.h"
 #include "import/CSVParser.h"
 #include "import/StatementCheck.h"
 #include "import/StatementFormats.h"
@@ -16,13 +17,14 @@ namespace tf::cli {
 namespace {
 
 std::string ParseUsage() {
-  std::string usage = "usage: tallyfold-cli parse --format N STATEMENT\nstatement formats:\n";
+  std::string usage = "usage: tallyfold-cli parse --format N|auto STATEMENT\nstatement formats:\n";
   for (const TStatementFormat& format : StatementFormats())
     usage += "  " + std::to_string(format.Number) + "  " + StatementFormatFilter(format) + "\n";
   return usage;
 }
 
 int FormatNumber(const std::string& text) {
+  if (IsAutoFormat(text)) return kAutoFormat;
   std::int32_t format = 0;
   if (!TryTextToInt32(text, format) || !CreateStatementParser(format))
     throw ECliValue("\"--format\" must be a statement format from 1 to 7, not \"" + text + "\"");
@@ -43,8 +45,9 @@ int ParseCommand(const TArgs& args) {
   const std::string usage = ParseUsage();
   return RunGuarded(usage, [&] {
     const TOptions options = ParseOptions(args, {"--format"});
-    const int format = FormatNumber(Required(options, "--format"));
+    int format = FormatNumber(Required(options, "--format"));
     if (options.Positional.size() != 1) throw ECliUsage("name one statement file");
+    format = ResolveStatementFormat(format, options.Positional[0]);
     const std::unique_ptr<TCSVParser> parser = CreateStatementParser(format);
     const std::string refusal = LoadCheckedStatement(*parser, format, options.Positional[0]);
     for (const TCSVLineData& row : parser->Lines) PrintRow(row);

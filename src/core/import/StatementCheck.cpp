@@ -122,6 +122,12 @@ std::string LayoutMismatch(int format, const std::vector<std::string>& fileLines
   return "This file does not look like " + std::string(layout->Statement) + ": " + why;
 }
 
+std::string StatementKindName(int format) {
+  const auto layout =
+      std::ranges::find_if(Layouts(), [format](const TLayout& l) { return l.Format == format; });
+  return layout == Layouts().end() ? std::string() : std::string(layout->Statement);
+}
+
 std::string LeftOutMessage(const TLeftOutEntries& leftOut) {
   std::string message;
   if (leftOut.NoDate > 0) message = Entries(leftOut.NoDate) + "no valid date";

@@ -23,6 +23,10 @@ std::string LoadCheckedStatement(TCSVParser& parser, int format, const std::stri
 std::string LayoutMismatch(int format, const std::vector<std::string>& fileLines,
                            const std::vector<TCSVLineData>& rows);
 
+// How messages name a file of `format`, such as "an ABSA statement"; empty
+// for a number that is no format.
+std::string StatementKindName(int format);
+
 // "N entries left out: no valid date" (and the same for no amount), joined
 // by "; "; empty when nothing was left out.
 std::string LeftOutMessage(const TLeftOutEntries& leftOut);
