@@ -75,7 +75,14 @@ bool Skipped(const TCSVLineData& row, bool ignoreZero) {
   return row.Duplicate || (ignoreZero && row.Amount == TCurrency{});
 }
 
-void FillTransaction(TTransactions& transaction, const TCSVLineData& row, int position) {
+bool Unticked(const std::vector<bool>& chosen, int position) {
+  const auto at = static_cast<std::size_t>(position);
+  return at < chosen.size() && !chosen[at];
+}
+
+}  // namespace
+
+void FillStatementTransaction(TTransactions& transaction, const TCSVLineData& row, int position) {
   transaction.FieldAt(TTransactions::fDate)
       ->SetValue(TVariant::String(FormatDisplayDate(row.Date)));
   transaction.ClearDateCache();
@@ -86,8 +93,7 @@ void FillTransaction(TTransactions& transaction, const TCSVLineData& row, int po
   transaction.SetTransactionType(row.Amount > TCurrency{} ? ttIncome : ttExpense);
 }
 
-// Type and category written in the program's own export win over the patterns.
-void ApplyOwnLayout(TTransactions& transaction, const TCSVLineData& row) {
+void ApplyOwnLayoutValues(TTransactions& transaction, const TCSVLineData& row) {
   if (!row.TypeText.empty()) {
     transaction.SetTransactionType(TTransactions::TransactionTypeFromName(row.TypeText));
   }
@@ -97,14 +103,16 @@ void ApplyOwnLayout(TTransactions& transaction, const TCSVLineData& row) {
   }
 }
 
+namespace {
+
 void ImportRow(const TAccount& root, TAccount& account, const TCSVLineData& row, int position) {
   TTransactions* transaction = TransactionsOf(account).NewTransaction();
   transaction->AssignNewId();
-  FillTransaction(*transaction, row, position);
+  FillStatementTransaction(*transaction, row, position);
   if (const TImportSettings* patterns = root.PatternTable()) {
     patterns->Recognise(transaction, &account);
   }
-  ApplyOwnLayout(*transaction, row);
+  ApplyOwnLayoutValues(*transaction, row);
 }
 
 }  // namespace
@@ -146,8 +154,17 @@ int MarkDuplicates(std::vector<TCSVLineData>& rows, const TAccount& account,
   return duplicates;
 }
 
+std::vector<bool> ImportedBefore(const std::vector<TCSVLineData>& rows, const TAccount& account) {
+  const TKnownLines known(TransactionsOf(account));
+  std::vector<bool> before;
+  before.reserve(rows.size());
+  for (const TCSVLineData& row : rows) before.push_back(known.Contains(row.RawLine));
+  return before;
+}
+
 TImportResult ImportLines(const TAccount& root, TAccount& account, std::vector<TCSVLineData>& rows,
-                          bool ignoreZero, const TImportCallbacks& callbacks) {
+                          bool ignoreZero, const TImportCallbacks& callbacks,
+                          const std::vector<bool>& chosen) {
   CheckTarget(account);
   TImportResult result;
   result.Rows = static_cast<int>(rows.size());
@@ -160,6 +177,10 @@ TImportResult ImportLines(const TAccount& root, TAccount& account, std::vector<T
     const TCSVLineData& row = rows[static_cast<std::size_t>(i)];
     if (Skipped(row, ignoreZero)) {
       if (!row.Duplicate) ++result.SkippedZero;
+      continue;
+    }
+    if (Unticked(chosen, i)) {
+      ++result.Unticked;
       continue;
     }
     ImportRow(root, account, row, i);

@@ -13,6 +13,7 @@
 namespace tf {
 
 class TAccount;
+class TTransactions;
 
 // Raised when the import cannot start, such as a target that is no account.
 class TImportError : public std::runtime_error {
@@ -35,6 +36,7 @@ struct TImportResult {
   int Rows = 0;         // statement rows looked at
   int Duplicates = 0;   // rows whose line the account already held
   int SkippedZero = 0;  // rows left out because their amount was 0
+  int Unticked = 0;     // rows the user left out in the preview
   int Imported = 0;     // transactions created
 };
 
@@ -51,12 +53,23 @@ std::string DuplicatesMessage(int duplicates, int total);
 int MarkDuplicates(std::vector<TCSVLineData>& rows, const TAccount& account,
                    const TImportCallbacks& callbacks);
 
+// For each row, whether its RawLine is the "RawLineData" of a live
+// transaction of the account; nothing is marked.
+std::vector<bool> ImportedBefore(const std::vector<TCSVLineData>& rows, const TAccount& account);
+
 // Marks duplicates, tells the user about them, then appends a transaction to
 // `account` for every row that is neither a duplicate nor (with
-// `ignoreZero`) of amount 0, recognised with the patterns of `root`.
+// `ignoreZero`) of amount 0, recognised with the patterns of `root`. With
+// `chosen` (one flag per row), rows whose flag is false are left out too.
 // Balances, order and the data file are left to FinishImport.
 TImportResult ImportLines(const TAccount& root, TAccount& account, std::vector<TCSVLineData>& rows,
-                          bool ignoreZero, const TImportCallbacks& callbacks);
+                          bool ignoreZero, const TImportCallbacks& callbacks,
+                          const std::vector<bool>& chosen = {});
+
+// The fields a statement row gives its transaction before recognition, and
+// the type and category the program's own export writes, which win over it.
+void FillStatementTransaction(TTransactions& transaction, const TCSVLineData& row, int position);
+void ApplyOwnLayoutValues(TTransactions& transaction, const TCSVLineData& row);
 
 // What follows a confirmed import: the account's transactions in date order,
 // every running balance, a fresh month index, then `save` (when given).

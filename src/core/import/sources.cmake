@@ -11,6 +11,7 @@ target_sources(tallyfold_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/StatementFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StatementFormats.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StatementImport.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/StatementPreview.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StatementRecognition.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StatementText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TallyfoldCSVParser.cpp
