@@ -28,6 +28,9 @@ void RecogniseRow(const TPatternMatcher* patterns, const TAccount& account, cons
   preview.TransactionType = probe.GetTransactionType();
 }
 
+// The import keeps such a row, with an empty date.
+constexpr const char* kUndatedNote = "No date: imported without one";
+
 std::string Count(int count, const char* what) {
   return std::to_string(count) + what;
 }
@@ -44,6 +47,7 @@ TImportPreview PreviewStatementImport(const TAccount& root, const TAccount& acco
   for (std::size_t i = 0; i < rows.size(); ++i) {
     TPreviewRow& row = preview.Rows[i];
     row.Mark = MarkOf(rows[i], before[i], ignoreZero);
+    row.Note = PreviewReason(row.Mark);
     switch (row.Mark) {
       case TPreviewMark::Duplicate:
         ++preview.Duplicates;
@@ -54,6 +58,7 @@ TImportPreview PreviewStatementImport(const TAccount& root, const TAccount& acco
       case TPreviewMark::New:
         ++preview.NewRows;
         RecogniseRow(patterns ? &*patterns : nullptr, account, rows[i], static_cast<int>(i), row);
+        if (rows[i].Date == 0) row.Note = kUndatedNote;
         break;
     }
   }

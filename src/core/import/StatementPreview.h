@@ -22,6 +22,7 @@ struct TPreviewRow {
   TPreviewMark Mark = TPreviewMark::New;
   std::string Category;     // as recognition (or the own export) would set it; empty: none
   int TransactionType = 1;  // likewise
+  std::string Note;         // why the row is left out, or what to know about it
 };
 
 struct TImportPreview {
@@ -37,7 +38,7 @@ struct TImportPreview {
 TImportPreview PreviewStatementImport(const TAccount& root, const TAccount& account,
                                       const std::vector<TCSVLineData>& rows, bool ignoreZero);
 
-// Why a row is left out, for the preview's reason column; empty for a new row.
+// Why a row is left out; empty for a new row.
 std::string PreviewReason(TPreviewMark mark);
 
 // "12 of 15 rows ticked for import · 2 already imported · 1 of amount 0 left out";

@@ -9,7 +9,9 @@
 #include "gui/workspace/WorkspaceDialogs.h"
 #include "import/CSVParser.h"
 #include "import/StatementCheck.h"
+#include "import/StatementFile.h"
 #include "import/StatementFormats.h"
+#include "import/StatementRecognition.h"
 
 namespace tf {
 namespace {
@@ -19,6 +21,16 @@ namespace {
 int ChosenFormat(const TChosenFile& chosen, int initial) {
   const int count = static_cast<int>(StatementFormats().size());
   return chosen.FilterIndex >= 1 && chosen.FilterIndex <= count ? chosen.FilterIndex : initial;
+}
+
+// The layout the file's first lines show, where one does; the chosen one
+// otherwise. The sentence is empty when nothing was recognised.
+int RecognisedFormat(const std::string& fileName, int chosen, std::string& sentence) {
+  const std::optional<TStatementRecognition> found =
+      RecogniseStatementFormat(ReadStatementLines(fileName));
+  if (!found || found->Format == 0) return chosen;
+  sentence = found->Sentence;
+  return found->Format;
 }
 
 }  // namespace
@@ -36,17 +48,26 @@ bool ImportStatement(QWidget* parent, TGlobal& global, TAccount* selectedAccount
   const std::optional<TChosenFile> chosen = dialogs.ChooseOpenFile(
       parent, QString::fromLatin1(kStatementOpenTitle), StatementOpenFilters(), initial);
   if (!chosen || chosen->Path.isEmpty()) return false;
-  const int format = ChosenFormat(*chosen, initial);
+  const std::string fileName = QFile::encodeName(chosen->Path).toStdString();
+  std::string recognition;
+  const int format = RecognisedFormat(fileName, ChosenFormat(*chosen, initial), recognition);
   global.SetImportFileIndex(format);
-  const std::unique_ptr<TCSVParser> parser = global.CreateStatementParser(format);
-  const std::string refusal =
-      LoadCheckedStatement(*parser, format, QFile::encodeName(chosen->Path).toStdString());
+  const auto read = [&global, fileName](int as, std::string& refusal) {
+    std::unique_ptr<TCSVParser> parser = global.CreateStatementParser(as);
+    refusal = LoadCheckedStatement(*parser, as, fileName);
+    return parser;
+  };
+  std::string refusal;
+  const std::unique_ptr<TCSVParser> parser = read(format, refusal);
   if (!refusal.empty()) {
     dialogs.Warn(parent, QStringLiteral("Warning"), QString::fromStdString(refusal));
     return false;
   }
   TfrmStatementImport dialog(dialogs, parent);
-  return dialog.ImportLines(*parser, global.Accounts, selectedAccount);
+  dialog.OfferFormats(format, recognition, read);
+  const bool imported = dialog.ImportLines(*parser, global.Accounts, selectedAccount);
+  if (imported) global.SetImportFileIndex(dialog.Format());
+  return imported;
 }
 
 }  // namespace tf

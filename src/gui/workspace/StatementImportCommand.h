@@ -18,8 +18,9 @@ inline constexpr const char* kStatementOpenTitle = "Open bank statement";
 // The open dialog's type list, in the order of the format numbers 1 to 7.
 QStringList StatementOpenFilters();
 
-// Asks for the file and its format (remembering the format for the next
-// time), reads it and runs the import dialog over its rows into the root
+// Asks for the file and its format, takes the format the file's first lines
+// show where they show one (remembering it for the next time), reads the
+// file and runs the import dialog over its rows into the root
 // accounts, `selectedAccount` preselected. True when rows were imported (or
 // all found to be there already); false after either dialog was cancelled, or
 // for an empty file or one that does not read as the chosen format, which is

@@ -15,6 +15,7 @@ target_sources(tallyfold_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/FrmTransactionViewer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FrmTransactionsEdit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HelpPanel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ImportPreviewModel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PatternsGridModel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RowEditors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StatementImportCommand.cpp

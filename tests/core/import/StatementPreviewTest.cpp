@@ -67,6 +67,8 @@ TEST_F(StatementPreview, MarksDuplicatesAndZeroRowsAndChangesNothing) {
   EXPECT_EQ(PreviewReason(preview.Rows[0].Mark), "Already imported");
   EXPECT_EQ(PreviewReason(preview.Rows[2].Mark), "Amount is 0");
   EXPECT_EQ(PreviewReason(preview.Rows[1].Mark), "");
+  EXPECT_EQ(preview.Rows[0].Note, "Already imported");
+  EXPECT_EQ(preview.Rows[1].Note, "");
   EXPECT_EQ(Descriptions(), std::vector<std::string>{"SHOP"});
 
   const TImportPreview keepZero = PreviewStatementImport(Root, *Cheque, kMarch, false);
@@ -124,6 +126,14 @@ TEST_F(StatementPreview, SummaryCountsWhatIsTickedAndWhatIsLeftOut) {
             "1 of 2 new rows ticked; 1 already imported; 1 of amount 0 left out");
   EXPECT_EQ(PreviewSummary(PreviewStatementImport(Root, *Cheque, {kMarch[3]}, true), 1),
             "1 of 1 new rows ticked");
+}
+
+TEST_F(StatementPreview, AnUndatedRowIsNewWithANote) {
+  TCSVLineData undated = kMarch[3];
+  undated.Date = 0;
+  const TImportPreview preview = PreviewStatementImport(Root, *Cheque, {undated}, true);
+  EXPECT_EQ(preview.Rows[0].Mark, TPreviewMark::New);
+  EXPECT_EQ(preview.Rows[0].Note, "No date: imported without one");
 }
 
 TEST_F(StatementPreview, RefusesATargetThatIsNoAccount) {
