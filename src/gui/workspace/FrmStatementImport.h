@@ -44,8 +44,8 @@ class TfrmStatementImport : public QDialog {
   int Format() const { return Format_; }
 
   // Asks for the target account among the rows of `accounts` (the root
-  // table), `preselected` chosen when given, then imports the parser's
-  // lines into it. False after Cancel, with nothing changed. Neither
+  // table), `preselected` chosen when given, previews the parser's lines for
+  // it, then imports the rows left ticked. False after Cancel, with nothing changed. Neither
   // balances nor the data file are brought up to date here.
   bool ImportLines(TCSVParser& parser, TAccount& accounts, TAccount* preselected);
 
