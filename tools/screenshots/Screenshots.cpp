@@ -349,16 +349,17 @@ const std::vector<std::string> kAprilStatement = {
     "20250409,NANDOS ROSEBANK,-298.00,25249.83",
 };
 
-std::unique_ptr<QWidget> ImportPreview() {
+std::unique_ptr<QWidget> ImportPreview(bool minimumSize = false) {
   std::unique_ptr<TCSVParser> parser = CreateStatementParser(1);
   parser->LoadLines(kAprilStatement);
   std::vector<TCSVLineData> imported(parser->Lines.begin(), parser->Lines.begin() + 2);
   ImportLines(Global().Accounts, Account(0), imported, true, {});
   TWorkspaceDialogs dialogs = DesktopDialogs();
   QPixmap picture;
-  dialogs.Exec = [&picture](QDialog& dialog) {
+  dialogs.Exec = [&picture, minimumSize](QDialog& dialog) {
     auto& import = static_cast<TfrmStatementImport&>(dialog);
     import.PreviewModel().ToggleTick(7);
+    if (minimumSize) dialog.resize(dialog.minimumSize());
     dialog.show();
     import.grdPreview->setFocus();
     import.grdPreview->setCurrentIndex(import.PreviewModel().index(7, 2));
@@ -626,7 +627,8 @@ const std::vector<TShot>& Shots() {
       {"reports-pie-drilldown", TDataSet::Sample, [] { return ReportsPage(true); }},
       {"import-dialog", TDataSet::Sample, [] { return ImportDialog(); }},
       {"import-dialog-left-out", TDataSet::Sample, [] { return ImportDialog({2, 1}); }},
-      {"import-preview", TDataSet::Sample, ImportPreview},
+      {"import-preview", TDataSet::Sample, [] { return ImportPreview(); }},
+      {"import-preview-minimum-size", TDataSet::Sample, [] { return ImportPreview(true); }},
       {"more-reports", TDataSet::Sample, [] { return MoreReports(0); }},
       {"financial-year-report", TDataSet::Sample, [] { return MoreReports(1); }},
       {"expense-bar-report", TDataSet::Sample, [] { return MoreReports(2); }},

@@ -32,7 +32,7 @@ namespace {
 // The preview needs room; below the minimum every caption and the table's
 // first rows stay readable.
 constexpr int kClientWidth = 780, kClientHeight = 560;
-constexpr int kMinimumWidth = 560, kMinimumHeight = 440;
+constexpr int kMinimumWidth = 680, kMinimumHeight = 440;
 // Long enough that drawing costs little next to the import, short enough
 // that the window still follows the mouse.
 constexpr int kRepaintMs = 15;
@@ -94,14 +94,15 @@ void TfrmStatementImport::BuildControls() {
   grdPreview->setWordWrap(false);
   grdPreview->verticalHeader()->hide();
   grdPreview->verticalHeader()->setDefaultSectionSize(grdPreview->fontMetrics().height() + 6);
-  grdPreview->horizontalHeader()->setSectionResizeMode(TImportPreviewModel::colDescription,
-                                                       QHeaderView::Stretch);
-  grdPreview->horizontalHeader()->setSectionResizeMode(TImportPreviewModel::colImport,
-                                                       QHeaderView::ResizeToContents);
-  grdPreview->setColumnWidth(TImportPreviewModel::colDate, 90);
-  grdPreview->setColumnWidth(TImportPreviewModel::colAmount, 90);
-  grdPreview->setColumnWidth(TImportPreviewModel::colCategory, 140);
-  grdPreview->setColumnWidth(TImportPreviewModel::colNote, 130);
+  // The description takes what the fixed columns leave, at least a readable part.
+  QHeaderView* header = grdPreview->horizontalHeader();
+  header->setSectionResizeMode(QHeaderView::Interactive);
+  for (int column : {TImportPreviewModel::colImport, TImportPreviewModel::colDate,
+                     TImportPreviewModel::colAmount})
+    header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+  header->setSectionResizeMode(TImportPreviewModel::colDescription, QHeaderView::Stretch);
+  grdPreview->setColumnWidth(TImportPreviewModel::colCategory, 130);
+  grdPreview->setColumnWidth(TImportPreviewModel::colNote, 110);
   grdPreview->installEventFilter(this);
   lblSummary = NewLabel(QString(), this);
   lblSummary->setWordWrap(true);

@@ -10,6 +10,7 @@
 #include "import/CSVParser.h"
 #include "import/StatementCheck.h"
 #include "import/StatementFile.h"
+#include "import/StatementFileError.h"
 #include "import/StatementFormats.h"
 #include "import/StatementRecognition.h"
 
@@ -54,7 +55,7 @@ bool ImportStatement(QWidget* parent, TGlobal& global, TAccount* selectedAccount
   global.SetImportFileIndex(format);
   const auto read = [&global, fileName](int as, std::string& refusal) {
     std::unique_ptr<TCSVParser> parser = global.CreateStatementParser(as);
-    refusal = LoadCheckedStatement(*parser, as, fileName);
+    if (parser) refusal = LoadCheckedStatement(*parser, as, fileName);
     return parser;
   };
   std::string refusal;
@@ -63,8 +64,19 @@ bool ImportStatement(QWidget* parent, TGlobal& global, TAccount* selectedAccount
     dialogs.Warn(parent, QStringLiteral("Warning"), QString::fromStdString(refusal));
     return false;
   }
+  // Read again from the dialog, a file gone meanwhile is said there.
+  const auto readAgain = [read](int as, std::string& refusal) {
+    try {
+      std::unique_ptr<TCSVParser> parser = read(as, refusal);
+      if (!parser) refusal = "This format cannot be read here.";
+      return parser;
+    } catch (const TStatementFileError& error) {
+      refusal = error.what();
+      return std::unique_ptr<TCSVParser>();
+    }
+  };
   TfrmStatementImport dialog(dialogs, parent);
-  dialog.OfferFormats(format, recognition, read);
+  dialog.OfferFormats(format, recognition, readAgain);
   const bool imported = dialog.ImportLines(*parser, global.Accounts, selectedAccount);
   if (imported) global.SetImportFileIndex(dialog.Format());
   return imported;

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -161,6 +162,23 @@ class ImportPreviewTest : public QObject {
     QVERIFY(checked);
     QCOMPARE(Descriptions(), QStringList({"SHOP RITE", "SALARY"}));
     QCOMPARE(Global().GetImportFileIndex(), kOwnLayout);
+  }
+
+  // The file is read again for another format; gone meanwhile, the dialog
+  // says so instead of failing.
+  void aFileGoneBeforeItIsReadAgainIsSaid() {
+    const QString path = WriteStatement({kShop});
+    bool checked = false;
+    QVERIFY(!Import(path, kOwnLayout, QDialog::Rejected, [&](TfrmStatementImport& d) {
+      QVERIFY(QFile::remove(path));
+      d.cbxFormat->setCurrentIndex(d.cbxFormat->findData(kAbsa));
+      QVERIFY2(d.lblRecognised->text().contains(QStringLiteral("march.csv")),
+               qPrintable(d.lblRecognised->text()));
+      QCOMPARE(d.PreviewModel().rowCount(), 0);
+      QVERIFY(!d.btnOk->isEnabled());
+      checked = true;
+    }));
+    QVERIFY(checked);
   }
 
   // At its minimum size every control stays inside the dialog, the preview
