@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 only=${2:-}
 build=${FUZZ_BUILD:-build-fuzz}
-targets="fuzz_load_compressed fuzz_load_content fuzz_parse_ofx fuzz_parse_csv"
+targets="fuzz_load_compressed fuzz_load_content fuzz_parse_ofx fuzz_parse_csv fuzz_recognise"
 flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -g -O1"
 launcher=()
 command -v ccache > /dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
@@ -21,10 +21,12 @@ cmake --build "$build" --target $targets fuzz_make_seeds
 # seed starts with the byte that picks its layout in fuzz_parse_csv
 # (0 ABSA, 1 Nedbank, 2 FNB, 3 Standard Bank, 4 FNB advanced, 5 Tallyfold).
 corpus=$build/corpus
-mkdir -p "$corpus/load_compressed" "$corpus/load_content" "$corpus/parse_ofx" "$corpus/parse_csv"
+mkdir -p "$corpus/load_compressed" "$corpus/load_content" "$corpus/parse_ofx" "$corpus/parse_csv" \
+  "$corpus/recognise"
 "$build/bin/fuzz_make_seeds" "$corpus/load_compressed" "$corpus/load_content"
 fixtures=tests/data/import
 cp "$fixtures"/*.ofx "$corpus/parse_ofx/"
+cp "$fixtures"/*.ofx "$fixtures"/*.csv "$corpus/recognise/"
 seed_csv() {  # layout-byte fixture...
   local byte=$1
   shift

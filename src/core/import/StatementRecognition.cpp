@@ -117,13 +117,12 @@ bool IsRow(const TCsvForm& form, const std::string& line) {
 // and the layout's own parser agrees: dated rows with amounts, and captions
 // (where the file has them) over the columns it reads.
 bool FitsCsvForm(const TCsvForm& form, const std::vector<std::string>& lines) {
-  const std::size_t headings = static_cast<std::size_t>(form.HeadingLines);
-  for (std::size_t i = 0; i < std::min(headings, lines.size()); ++i) {
-    if (HasDate(form, Fields(lines[i]))) return false;
-  }
+  const auto rows = lines.begin() + static_cast<std::ptrdiff_t>(std::min(
+                                        static_cast<std::size_t>(form.HeadingLines), lines.size()));
+  const auto dated = [&form](const std::string& line) { return HasDate(form, Fields(line)); };
+  if (std::any_of(lines.begin(), rows, dated)) return false;
   const auto first =
-      std::find_if(lines.begin() + static_cast<std::ptrdiff_t>(std::min(headings, lines.size())),
-                   lines.end(), [](const std::string& line) { return !IsBlankText(line); });
+      std::find_if(rows, lines.end(), [](const std::string& line) { return !IsBlankText(line); });
   if (first == lines.end() || !IsRow(form, *first)) return false;
   const std::unique_ptr<TCSVParser> parser = CreateStatementParser(form.Format);
   parser->LoadLines(lines);
