@@ -426,24 +426,30 @@ struct TSample {
   }
 };
 
+// Most rows, not all: one mistyped date should not hide the date column.
 bool ColumnReadsAsDate(const TSample& sample, int column, TDateOrder order) {
   TDateTime date = 0;
+  std::size_t read = 0;
   for (std::size_t r = 0; r < sample.Rows.size(); ++r)
-    if (!TryReadProfileDate(sample.Field(r, column), order, date)) return false;
-  return !sample.Rows.empty();
+    read += TryReadProfileDate(sample.Field(r, column), order, date) ? 1 : 0;
+  return read * 2 > sample.Rows.size();
 }
 
-// How many rows hold an amount in the column; -1 when one holds something else.
-int AmountsInColumn(const TSample& sample, int column, char decimal) {
+// How many rows hold an amount in the column; -1 when one holds something
+// else, or (with `needDecimal`) when none has decimals: row numbers and
+// references are whole numbers, money mostly is not.
+int AmountsInColumn(const TSample& sample, int column, char decimal, bool needDecimal) {
   int filled = 0;
+  bool decimals = false;
   TCurrency amount;
   for (std::size_t r = 0; r < sample.Rows.size(); ++r) {
     const std::string text = sample.Field(r, column);
     if (text.empty()) continue;
     if (!TryReadProfileAmount(text, decimal, amount)) return -1;
+    decimals = decimals || text.find(decimal) != std::string::npos;
     ++filled;
   }
-  return filled;
+  return needDecimal && !decimals ? -1 : filled;
 }
 
 bool GuessDate(const TSample& sample, TCsvProfile& p) {
@@ -460,12 +466,12 @@ bool GuessDate(const TSample& sample, TCsvProfile& p) {
 
 // The first column full of amounts is the amount, a later one the balance;
 // two half-filled ones are money in and money out.
-bool GuessAmounts(const TSample& sample, char decimal, TCsvProfile& p) {
+bool GuessAmounts(const TSample& sample, char decimal, bool needDecimal, TCsvProfile& p) {
   std::vector<int> full, partial;
   const int rows = static_cast<int>(sample.Rows.size());
   for (int column = 1; column <= sample.Columns; ++column) {
     if (column == p.DateColumn) continue;
-    const int filled = AmountsInColumn(sample, column, decimal);
+    const int filled = AmountsInColumn(sample, column, decimal, needDecimal);
     if (filled == rows)
       full.push_back(column);
     else if (filled > 0)
@@ -534,7 +540,8 @@ TCsvProfile GuessProfile(const std::vector<std::string>& firstLines) {
     p.DescriptionColumns = {sample.Columns >= 3 ? 3 : 1};
     return p;
   }
-  if (!GuessAmounts(sample, '.', p) && !GuessAmounts(sample, ',', p))
+  if (!GuessAmounts(sample, '.', true, p) && !GuessAmounts(sample, ',', true, p) &&
+      !GuessAmounts(sample, '.', false, p))
     p.AmountColumn = p.DateColumn == 1 ? 2 : 1;
   GuessDescription(sample, p);
   return p;

@@ -6,6 +6,7 @@
 
 #include "app/Global.h"
 #include "gui/workspace/FrmStatementImport.h"
+#include "gui/workspace/ProfileImportCommand.h"
 #include "gui/workspace/WorkspaceDialogs.h"
 #include "import/CSVParser.h"
 #include "import/StatementCheck.h"
@@ -18,6 +19,7 @@ namespace {
 // dialog names no filter of the list.
 int ChosenFormat(const TChosenFile& chosen, int initial) {
   const int count = static_cast<int>(StatementFormats().size());
+  if (chosen.FilterIndex == kOtherBankFilter) return kOtherBankFilter;
   return chosen.FilterIndex >= 1 && chosen.FilterIndex <= count ? chosen.FilterIndex : initial;
 }
 
@@ -27,6 +29,7 @@ QStringList StatementOpenFilters() {
   QStringList filters;
   for (const TStatementFormat& format : StatementFormats())
     filters << QString::fromStdString(StatementFormatFilter(format));
+  filters << QString::fromUtf8(kOtherBankFilterText);
   return filters;
 }
 
@@ -38,6 +41,9 @@ bool ImportStatement(QWidget* parent, TGlobal& global, TAccount* selectedAccount
   if (!chosen || chosen->Path.isEmpty()) return false;
   const int format = ChosenFormat(*chosen, initial);
   global.SetImportFileIndex(format);
+  if (format == kOtherBankFilter)
+    return ImportWithProfile(parent, global, selectedAccount, dialogs,
+                             QFile::encodeName(chosen->Path).toStdString());
   const std::unique_ptr<TCSVParser> parser = global.CreateStatementParser(format);
   const std::string refusal =
       LoadCheckedStatement(*parser, format, QFile::encodeName(chosen->Path).toStdString());
