@@ -26,6 +26,7 @@ namespace tf {
 namespace {
 
 constexpr int kMaxColumn = 99;
+constexpr int kMaxColumnWidth = 180;
 const QColor kNotReadBack(0xFF, 0xEA, 0xEA);
 const QColor kNotReadText(0xC0, 0x00, 0x00);
 const QColor kHeadingText(0x80, 0x80, 0x80);
@@ -133,6 +134,7 @@ void TfrmCsvMapping::BuildControls() {
   grdPreview->setSelectionBehavior(QAbstractItemView::SelectRows);
   grdPreview->setTabKeyNavigation(false);
   grdPreview->verticalHeader()->setDefaultSectionSize(20);
+  grdPreview->horizontalHeader()->setStretchLastSection(true);
   lblSummary = NewLabel(QString(), this, true);
   lblProblem = NewLabel(QString(), this);
   lblProblem->setStyleSheet(QStringLiteral("color: #C00000"));
@@ -186,6 +188,7 @@ void TfrmCsvMapping::BuildLayout() {
   split->addWidget(txtRaw);
   split->addWidget(grdPreview);
   split->setStretchFactor(1, 2);
+  split->setSizes({130, 300});
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(lblSummary);
   buttons->addStretch();
@@ -326,6 +329,7 @@ void TfrmCsvMapping::FillTable(const TCsvProfile& p) {
                                         : c < static_cast<int>(read.Fields.size())
                                             ? Q(read.Fields[static_cast<std::size_t>(c)])
                                             : QString());
+      if (last) item->setToolTip(item->text());
       if (notRead) {
         item->setBackground(kNotReadBack);
         item->setForeground(kNotReadText);
@@ -336,6 +340,9 @@ void TfrmCsvMapping::FillTable(const TCsvProfile& p) {
     }
   }
   grdPreview->resizeColumnsToContents();
+  // A long heading line or description must not push "Read as" out of sight.
+  for (int c = 0; c < columns; ++c)
+    grdPreview->setColumnWidth(c, std::min(grdPreview->columnWidth(c), kMaxColumnWidth));
 }
 
 // Counts over the whole file, not only the lines shown.
