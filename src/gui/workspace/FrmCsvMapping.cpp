@@ -296,10 +296,19 @@ void TfrmCsvMapping::Refresh() {
   FillTable(p);
   ShowSummary(p);
   const std::string problem = ProfileProblem(p);
-  lblProblem->setText(Q(problem));
+  lblProblem->setText(problem.empty() ? ReplacedProfileNote(p) : Q(problem));
   TintInvalid(*edtName, IsBlankText(p.Name));
   TintInvalid(*edtDescriptionColumns, p.DescriptionColumns.empty());
   btnOk->setEnabled(problem.empty() && RowsRead_ > 0);
+}
+
+// A new mapping under the name of a saved one takes that one's place.
+QString TfrmCsvMapping::ReplacedProfileNote(const TCsvProfile& p) const {
+  if (cbxProfile->currentIndex() != 0) return {};
+  for (const TCsvProfile& saved : Profiles_)
+    if (QString::fromStdString(saved.Name).compare(Q(p.Name), Qt::CaseInsensitive) == 0)
+      return QStringLiteral("The profile \"%1\" is replaced by this mapping.").arg(Q(saved.Name));
+  return {};
 }
 
 void TfrmCsvMapping::FillTable(const TCsvProfile& p) {

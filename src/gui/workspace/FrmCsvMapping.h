@@ -72,6 +72,7 @@ class TfrmCsvMapping : public QDialog {
   TCsvProfile ProfileFromControls() const;
   void FillTable(const TCsvProfile& profile);
   void ShowSummary(const TCsvProfile& profile);
+  QString ReplacedProfileNote(const TCsvProfile& profile) const;
 
   std::vector<std::string> Lines_;
   std::vector<TCsvProfile> Profiles_;

@@ -214,6 +214,12 @@ class CsvMappingTest : public QObject {
         &account);
     QVERIFY(Import(WriteStatement("april.csv", kApril), Cheque_));
     QCOMPARE(offered, QStringLiteral("Capitec"));
+    // A new mapping under a saved name says that it replaces that profile.
+    TfrmCsvMapping fresh(SplitStatementLines(kApril), LoadCsvProfiles(Global().Accounts), -1,
+                         GuessProfile(SplitStatementLines(kApril)));
+    QTest::keyClicks(fresh.edtName, QStringLiteral("tyme"));
+    QCOMPARE(fresh.lblProblem->text(),
+             QStringLiteral("The profile \"Tyme\" is replaced by this mapping."));
     QCOMPARE(account, QStringLiteral("Savings ( Current Account )"));
     QCOMPARE(Rows(*Savings_), 2);
     QCOMPARE(Global().GetImportFileIndex(), kOtherBankFilter);
