@@ -88,8 +88,7 @@ void AddProfile(const std::string& name, const TOptions& options, const TDataOpt
   const TCsvProfile profile = ProfileFromOptions(name, options);
   const std::string problem = ProfileProblem(profile);
   if (!problem.empty()) throw ECliValue(problem);
-  OpenDataFileForWriting(data, "profile");
-  TAccount& root = Global().Accounts;
+  TAccount& root = OpenDataFileForWriting(data, "profile").Accounts;
   TCsvProfile existing;
   if (FindCsvProfile(root, name, existing) && !options.Has("--replace"))
     throw ECliValue("A profile named \"" + existing.Name +
@@ -100,8 +99,7 @@ void AddProfile(const std::string& name, const TOptions& options, const TDataOpt
 }
 
 void RemoveProfile(const std::string& name, const TDataOptions& data) {
-  OpenDataFileForWriting(data, "profile");
-  if (!DeleteCsvProfile(Global().Accounts, name))
+  if (!DeleteCsvProfile(OpenDataFileForWriting(data, "profile").Accounts, name))
     throw ECliValue("There is no profile named \"" + name + "\".");
   SaveDataFile("The profile was not deleted");
   std::cout << "Deleted profile \"" << name << "\"\n";
