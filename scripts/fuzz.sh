@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 only=${2:-}
 build=${FUZZ_BUILD:-build-fuzz}
-targets="fuzz_load_compressed fuzz_load_content fuzz_parse_ofx fuzz_parse_csv fuzz_recognise"
+targets="fuzz_load_compressed fuzz_load_content fuzz_parse_ofx fuzz_parse_csv fuzz_recognise fuzz_parse_profile"
 flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -g -O1"
 launcher=()
 command -v ccache > /dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
@@ -22,7 +22,7 @@ cmake --build "$build" --target $targets fuzz_make_seeds
 # (0 ABSA, 1 Nedbank, 2 FNB, 3 Standard Bank, 4 FNB advanced, 5 Tallyfold).
 corpus=$build/corpus
 mkdir -p "$corpus/load_compressed" "$corpus/load_content" "$corpus/parse_ofx" "$corpus/parse_csv" \
-  "$corpus/recognise"
+  "$corpus/recognise" "$corpus/parse_profile"
 "$build/bin/fuzz_make_seeds" "$corpus/load_compressed" "$corpus/load_content"
 fixtures=tests/data/import
 cp "$fixtures"/*.ofx "$corpus/parse_ofx/"
@@ -40,6 +40,10 @@ seed_csv 02 "$fixtures"/fnb.csv
 seed_csv 03 "$fixtures"/standard*.csv
 seed_csv 04 "$fixtures"/fnb_advanced*.csv
 seed_csv 05 "$fixtures"/tallyfold*.csv
+# fuzz_parse_profile: four bytes that make a mapping, then any CSV fixture.
+for file in "$fixtures"/*.csv; do
+  { printf '\x01\x05\x01\x08'; cat "$file"; } > "$corpus/parse_profile/$(basename "$file")"
+done
 
 limits=(-max_len=65536 -rss_limit_mb=4096 -timeout=10 -print_final_stats=1)
 if [ -n "${FUZZ_RUNS:-}" ]; then

@@ -23,5 +23,7 @@ int ParseCommand(const TArgs& args);
 int LoanCommand(const TArgs& args);
 int InvestCommand(const TArgs& args);
 int ChartCommand(const TArgs& args);
+int ProfilesCommand(const TArgs& args);
+int ProfileCommand(const TArgs& args);
 
 }  // namespace tf::cli

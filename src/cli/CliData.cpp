@@ -146,8 +146,8 @@ TGlobal& OpenDataFile(const TDataOptions& options) {
   return OpenDataFileAs(options, std::string());
 }
 
-void OpenDataFileForWriting(const TDataOptions& options, const std::string& command) {
-  OpenDataFileAs(options, command);
+TGlobal& OpenDataFileForWriting(const TDataOptions& options, const std::string& command) {
+  return OpenDataFileAs(options, command);
 }
 
 void SaveDataFile(const std::string& whatWasLost) {

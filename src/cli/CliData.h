@@ -60,8 +60,8 @@ void ReadDataFile(const TDataOptions& options, TAccount& root);
 // As OpenDataFile for a command that changes the data file: its lock is
 // taken first, in the name of "tallyfold-cli <command>", so a file another
 // process may write is refused (EFileLocked, exit status 3) before anything
-// is read or changed.
-void OpenDataFileForWriting(const TDataOptions& options, const std::string& command);
+// is read or changed. The context that holds the data.
+TGlobal& OpenDataFileForWriting(const TDataOptions& options, const std::string& command);
 
 // Saves the data file; a failure says that `whatWasLost` ("Nothing was
 // imported") and that the file is as it was.

@@ -6,6 +6,7 @@
 #include "CliCommand.h"
 #include "CliData.h"
 #include "StatementFormatChoice.h"
+#include "ProfileCommands.h"
 #include "app/AccountLookup.h"
 #include "app/Backup.h"
 #include "app/Global.h"
@@ -19,13 +20,15 @@ namespace tf::cli {
 namespace {
 
 const std::string kImportUsage =
-    std::string("usage: tallyfold-cli import --format N|auto --account NAME|ID [--keep-zero] ") +
+    std::string("usage: tallyfold-cli import --format N|auto|--profile NAME --account NAME|ID ") +
+        "[--keep-zero] " +
     kDataOptionsUsage + " STATEMENT\n";
 const std::string kBackupUsage =
     std::string("usage: tallyfold-cli backup ") + kDataOptionsUsage + " OUT.tfold|OUT.ofx\n";
 
 struct TImportOptions {
   int Format = 0;
+  std::string Profile;  // a saved CSV profile instead of a format
   std::string Account, Statement;
   bool KeepZero = false;
 };
@@ -51,6 +54,8 @@ TImportOptions TakeImportOptions(TArgs& args) {
       if (!TryTextToInt32(text, format) || !CreateStatementParser(format))
         throw ECliUsage("--format must be a statement format from 1 to 7, not \"" + text + "\"");
       options.Format = format;
+    } else if (args[i] == "--profile") {
+      options.Profile = TakeValue(args, i);
     } else if (args[i] == "--account") {
       options.Account = TakeValue(args, i);
     } else if (args[i] == "--keep-zero") {
@@ -60,7 +65,10 @@ TImportOptions TakeImportOptions(TArgs& args) {
       ++i;
     }
   }
-  if (options.Format == 0) throw ECliUsage("--format is missing");
+  if (options.Format == 0 && options.Profile.empty())
+    throw ECliUsage("--format is missing (or --profile NAME for a saved CSV profile)");
+  if (options.Format != 0 && !options.Profile.empty())
+    throw ECliUsage("give either --format or --profile");
   if (options.Account.empty()) throw ECliUsage("--account is missing");
   if (args.size() != 1) throw ECliUsage("name one statement file");
   options.Statement = args[0];
@@ -89,17 +97,32 @@ int ImportCommand(const TArgs& args) {
   }
   return RunGuarded(kImportUsage, [&] {
     // The statement first: a file that is refused leaves the data file unread.
-    options.Format = ResolveStatementFormat(options.Format, options.Statement);
-    const std::unique_ptr<TCSVParser> parser = CreateStatementParser(options.Format);
-    const std::string refusal = LoadCheckedStatement(*parser, options.Format, options.Statement);
-    if (!refusal.empty()) throw std::runtime_error(refusal);
+    std::unique_ptr<TCSVParser> parser;
+    // A statement no built-in layout reads may still fit a saved profile,
+    // which only the data file knows.
+    bool profileGuess = false;
+    if (options.Profile.empty()) {
+      profileGuess = options.Format == kAutoFormat && !IsBuiltInLayout(options.Statement);
+      if (!profileGuess) {
+        options.Format = ResolveStatementFormat(options.Format, options.Statement);
+        parser = CreateStatementParser(options.Format);
+        const std::string refusal =
+            LoadCheckedStatement(*parser, options.Format, options.Statement);
+        if (!refusal.empty()) throw std::runtime_error(refusal);
+      }
+    }
     OpenDataFileForWriting(data, "import");
     TGlobal& global = Global();
+    if (profileGuess) options.Profile = FittingProfileName(global.Accounts, options.Statement);
+    // A profile lives in the data file, so its statement is read after it.
+    if (!options.Profile.empty())
+      parser = LoadProfileStatement(global.Accounts, options.Profile, options.Statement);
     TAccount& account = FindAccountByNameOrId(global.Accounts, options.Account);
     TImportCallbacks callbacks;
     callbacks.Message = [](const std::string& text) { std::cout << text << '\n'; };
     const TImportResult result =
         ImportLines(global.Accounts, account, parser->Lines, !options.KeepZero, callbacks);
+    if (!options.Profile.empty()) RememberProfileAccount(global.Accounts, options.Profile, account);
     FinishImport(global.Accounts, account, [] { SaveDataFile("Nothing was imported"); });
     std::cout << "Imported " << result.Imported << " of " << result.Rows << " rows into \""
               << account.FieldAt(TAccount::fAccountName)->AsString() << "\" (" << result.Duplicates

@@ -5,7 +5,9 @@
 #include <stdexcept>
 
 #include "import/StatementFormats.h"
+#include "import/ProfileCSVParser.h"
 #include "import/StatementRecognition.h"
+#include "model/CsvProfiles.h"
 
 namespace tf::cli {
 
@@ -24,6 +26,23 @@ int ResolveStatementFormat(int format, const std::string& statement) {
   std::cerr << found->Sentence << ": reading it as format " << chosen.Number << ", " << chosen.Name
             << '\n';
   return found->Format;
+}
+
+bool IsBuiltInLayout(const std::string& statement) {
+  const std::optional<TStatementRecognition> found = RecogniseStatementFile(statement);
+  return found && found->Format != 0;
+}
+
+std::string FittingProfileName(const TAccount& root, const std::string& statement) {
+  const std::vector<TFormatCandidate> candidates = ProfileCandidates(LoadCsvProfiles(root));
+  const std::optional<TStatementRecognition> found =
+      RecogniseStatementFile(statement, candidates);
+  if (!found || found->Candidate < 0) {
+    throw std::runtime_error(std::string(kUnrecognisedStatementMessage) + ": \"" + statement +
+                             "\". Name its layout with --format N (1 to 7) or --profile NAME.");
+  }
+  std::cerr << found->Sentence << ": reading it through that profile\n";
+  return candidates[static_cast<std::size_t>(found->Candidate)].Name;
 }
 
 }  // namespace tf::cli

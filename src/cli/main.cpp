@@ -33,7 +33,8 @@ const std::map<std::string, TCommand>& Commands() {
       {"dump", {tf::cli::DumpCommand, "dump FILE", "print the whole data file as JSON"}},
       {"import",
        {tf::cli::ImportCommand, "import --format N --account A FILE",
-        "import a bank statement into account A (name or ID); --keep-zero"}},
+        "import a bank statement into account A (name or ID); --keep-zero; "
+        "--profile P (a saved CSV mapping) in place of --format"}},
       {"invest",
        {tf::cli::InvestCommand, "invest --deposit D|--value V",
         "value at maturity, or the deposit for it; --rate R --months N [--monthly]"}},
@@ -43,6 +44,10 @@ const std::map<std::string, TCommand>& Commands() {
       {"parse",
        {tf::cli::ParseCommand, "parse --format N FILE",
         "the rows a statement parser reads, no data file touched"}},
+      {"profile",
+       {tf::cli::ProfileCommand, "profile add|delete NAME",
+        "save or delete a CSV column mapping for import --profile"}},
+      {"profiles", {tf::cli::ProfilesCommand, "profiles", "the saved CSV profiles, one per line"}},
       {"recognise",
        {tf::cli::RecogniseCommand, "recognise",
         "run the recognition patterns over every transaction, then save"}},
@@ -63,14 +68,14 @@ void PrintHelp(std::ostream& out) {
          "[ARGUMENTS]\n\ncommands:\n";
   for (const auto& [name, command] : Commands())
     out << "  " << command.Usage
-        << std::string(std::max<std::size_t>(2, 38 - std::strlen(command.Usage)), ' ')
+        << std::string(38 - std::min<std::size_t>(36, std::strlen(command.Usage)), ' ')
         << command.Summary << '\n';
   out << "  --help" << std::string(32, ' ') << "show this list\n\n"
       << "Commands on the data file take --data FILE (default: Tallyfold/data.tfold in the\n"
       << "documents folder). A file with a password takes --password-file FILE or\n"
       << "--password TEXT, or asks for it on the terminal (one line of stdin otherwise).\n"
       << "Exit status: 0 done, 1 failed, 2 a mistake in the command line or a wrong password,\n"
-      << "3 the data file is held by another program (import and recognise change it).\n";
+      << "3 the data file is held by another program (import, recognise and profile change it).\n";
 }
 
 // Splits the command line into the command (its first word that is neither

@@ -59,6 +59,7 @@
 #include "gui/workspace/FrmCatergorySelection.h"
 #include "gui/workspace/FrmImportSettingsEdit.h"
 #include "gui/workspace/FrmImportSettingsListEdit.h"
+#include "gui/workspace/FrmCsvMapping.h"
 #include "gui/workspace/FrmStatementImport.h"
 #include "gui/workspace/ImportPreviewModel.h"
 #include "gui/workspace/FrmTransactionViewer.h"
@@ -66,6 +67,7 @@
 #include "gui/workspace/RowEditors.h"
 #include "gui/workspace/TransactionMenus.h"
 #include "gui/workspace/WorkspaceDialogs.h"
+#include "import/ProfileCSVParser.h"
 #include "import/StatementFormats.h"
 #include "import/StatementImport.h"
 #include "import/StatementRecognition.h"
@@ -378,6 +380,28 @@ std::unique_ptr<QWidget> ImportPreview(bool minimumSize = false) {
   return Picture(picture);
 }
 
+// "Other bank (CSV)" over a semicolon statement with money in and out, the
+// profile named, one row with an impossible date shown in red.
+std::unique_ptr<QWidget> CsvMapping() {
+  std::vector<std::string> lines = {"Capitec Bank statement  1 Mar 2025 - 31 Mar 2025",
+                                    "Nr;Date;Description;Money In;Money Out;Balance"};
+  const char* const rows[] = {"1;01/03/2025;SALARY ACME LTD;32 000,00;;32 965,00",
+                              "2;01/03/2025;DEBIT ORDER HOME LOAN;;9 800,00;23 165,00",
+                              "3;03/03/2025;CARD PURCHASE PICK N PAY;;1 245,60;21 919,40",
+                              "4;04/03/2025;CARD PURCHASE ENGEN;;850,00;21 069,40",
+                              "5;06/03/2025;TRANSFER FROM SAVINGS;2 000,00;;23 069,40",
+                              "6;31/02/2025;REVERSAL;;15,00;23 054,40",
+                              "7;08/03/2025;MONTHLY ACCOUNT FEE;;7,50;23 046,90",
+                              "8;10/03/2025;CARD PURCHASE WOOLWORTHS;;612,35;22 434,55",
+                              "9;12/03/2025;PREPAID ELECTRICITY;;900,00;21 534,55",
+                              "10;15/03/2025;INTEREST;12,81;;21 547,36"};
+  for (const char* row : rows) lines.emplace_back(row);
+  const TCsvProfile guess = GuessProfile(lines);
+  auto dialog = std::make_unique<TfrmCsvMapping>(lines, std::vector<TCsvProfile>{}, -1, guess);
+  dialog->edtName->setText(QStringLiteral("Capitec"));
+  return dialog;
+}
+
 // --- the budget page
 
 struct TBudgetSample {
@@ -629,6 +653,7 @@ const std::vector<TShot>& Shots() {
       {"import-dialog-left-out", TDataSet::Sample, [] { return ImportDialog({2, 1}); }},
       {"import-preview", TDataSet::Sample, [] { return ImportPreview(); }},
       {"import-preview-minimum-size", TDataSet::Sample, [] { return ImportPreview(true); }},
+      {"csv-mapping", TDataSet::Sample, [] { return CsvMapping(); }},
       {"more-reports", TDataSet::Sample, [] { return MoreReports(0); }},
       {"financial-year-report", TDataSet::Sample, [] { return MoreReports(1); }},
       {"expense-bar-report", TDataSet::Sample, [] { return MoreReports(2); }},

@@ -11,13 +11,13 @@ class TAppPreferences {
  public:
   static constexpr const char* kImportFileIndexSetting = "importfileindex";
   static constexpr const char* kShowHelpSetting = "showhelp";
-  static constexpr int kImportFormatCount = 7;
+  static constexpr int kImportFormatCount = 8;  // the seven formats and "Other bank (CSV)"
   static constexpr int kDefaultImportFileIndex = 5;
 
   explicit TAppPreferences(TPreferenceStore& store);
 
-  // The statement format 1 to 7; 5 (OFX) when none is stored or the stored
-  // text is not one of those numbers.
+  // The statement format 1 to 7, or 8 for "Other bank (CSV)"; 5 (OFX) when
+  // none is stored or the stored text is not one of those numbers.
   int GetImportFileIndex() const;
   void SetImportFileIndex(int index);
 

@@ -6,13 +6,16 @@
 
 #include "app/Global.h"
 #include "gui/workspace/FrmStatementImport.h"
+#include "gui/workspace/ProfileImportCommand.h"
 #include "gui/workspace/WorkspaceDialogs.h"
 #include "import/CSVParser.h"
 #include "import/StatementCheck.h"
 #include "import/StatementFile.h"
 #include "import/StatementFileError.h"
 #include "import/StatementFormats.h"
+#include "import/ProfileCSVParser.h"
 #include "import/StatementRecognition.h"
+#include "model/CsvProfiles.h"
 
 namespace tf {
 namespace {
@@ -21,14 +24,19 @@ namespace {
 // dialog names no filter of the list.
 int ChosenFormat(const TChosenFile& chosen, int initial) {
   const int count = static_cast<int>(StatementFormats().size());
+  if (chosen.FilterIndex == kOtherBankFilter) return kOtherBankFilter;
   return chosen.FilterIndex >= 1 && chosen.FilterIndex <= count ? chosen.FilterIndex : initial;
 }
 
 // The layout the file's first lines show, where one does; the chosen one
 // otherwise. The sentence is empty when nothing was recognised.
-int RecognisedFormat(const std::string& fileName, int chosen, std::string& sentence) {
+int RecognisedFormat(const std::string& fileName, int chosen,
+                     const std::vector<TCsvProfile>& profiles, std::string& sentence,
+                     bool& fitsProfile) {
+  const std::vector<TFormatCandidate> candidates = ProfileCandidates(profiles);
   const std::optional<TStatementRecognition> found =
-      RecogniseStatementFormat(ReadStatementLines(fileName));
+      RecogniseStatementFormat(ReadStatementLines(fileName), candidates);
+  fitsProfile = found && found->Candidate >= 0;
   if (!found || found->Format == 0) return chosen;
   sentence = found->Sentence;
   return found->Format;
@@ -40,6 +48,7 @@ QStringList StatementOpenFilters() {
   QStringList filters;
   for (const TStatementFormat& format : StatementFormats())
     filters << QString::fromStdString(StatementFormatFilter(format));
+  filters << QString::fromUtf8(kOtherBankFilterText);
   return filters;
 }
 
@@ -50,8 +59,19 @@ bool ImportStatement(QWidget* parent, TGlobal& global, TAccount* selectedAccount
       parent, QString::fromLatin1(kStatementOpenTitle), StatementOpenFilters(), initial);
   if (!chosen || chosen->Path.isEmpty()) return false;
   const std::string fileName = QFile::encodeName(chosen->Path).toStdString();
+  const int chosenFormat = ChosenFormat(*chosen, initial);
+  // A file the user sends to the column mapping goes there whatever it looks like.
+  if (chosenFormat == kOtherBankFilter) {
+    global.SetImportFileIndex(chosenFormat);
+    return ImportWithProfile(parent, global, selectedAccount, dialogs, fileName);
+  }
   std::string recognition;
-  const int format = RecognisedFormat(fileName, ChosenFormat(*chosen, initial), recognition);
+  bool fitsProfile = false;
+  const int format =
+      RecognisedFormat(fileName, chosenFormat, LoadCsvProfiles(global.Accounts), recognition,
+                       fitsProfile);
+  // A saved mapping fits: the mapping dialog opens on it.
+  if (fitsProfile) return ImportWithProfile(parent, global, selectedAccount, dialogs, fileName);
   global.SetImportFileIndex(format);
   const auto read = [&global, fileName](int as, std::string& refusal) {
     std::unique_ptr<TCSVParser> parser = global.CreateStatementParser(as);

@@ -15,7 +15,8 @@ struct TWorkspaceDialogs;
 
 inline constexpr const char* kStatementOpenTitle = "Open bank statement";
 
-// The open dialog's type list, in the order of the format numbers 1 to 7.
+// The open dialog's type list, in the order of the format numbers 1 to 7,
+// then "Other bank (CSV)…", read through a column mapping.
 QStringList StatementOpenFilters();
 
 // Asks for the file and its format, takes the format the file's first lines

@@ -9,6 +9,7 @@ target_sources(tallyfold_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/FrmAccountEdit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FrmCatergorySelection.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FrmCategoryManagement.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FrmCsvMapping.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FrmImportSettingsEdit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FrmImportSettingsListEdit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FrmStatementImport.cpp
@@ -17,6 +18,7 @@ target_sources(tallyfold_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/HelpPanel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ImportPreviewModel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PatternsGridModel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ProfileImportCommand.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RowEditors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StatementImportCommand.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TransactionDrag.cpp

@@ -1,4 +1,5 @@
-// The statement format last chosen and the getting-started panel flag.
+// The statement format last chosen (8 is "Other bank (CSV)") and the
+// getting-started panel flag.
 #include "app/AppPreferences.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@ namespace {
 TEST(ImportFileIndex, FallsBackToFiveUnlessAFormatNumberIsStored) {
   const std::pair<const char*, int> cases[] = {
       {"1", 1}, {"7", 7}, {"3", 3}, {" 2 ", 2}, {"", 5}, {"abc", 5},
-      {"2.5", 5}, {"3x", 5}, {"0", 5}, {"8", 5}, {"-1", 5}, {"99999999999", 5},
+      {"2.5", 5}, {"3x", 5}, {"0", 5}, {"8", 8}, {"9", 5}, {"-1", 5}, {"99999999999", 5},
   };
   for (const auto& [stored, expected] : cases) {
     TMemoryPreferenceStore store{{"importfileindex", stored}};

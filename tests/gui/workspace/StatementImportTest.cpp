@@ -401,7 +401,8 @@ class StatementImportTest : public QObject {
                           "FNB Statements CSV (*.csv)", "Standard Bank Statements CSV (*.csv)",
                           "OFX Format (Open Financial Exchange) (*.ofx)",
                           "FNB Advanced Transaction History CSV (*.csv)",
-                          "Tallyfold Standard (Use export to get sample) (*.csv)"}));
+                          "Tallyfold Standard (Use export to get sample) (*.csv)",
+                          "Other bank (CSV)\u2026 (*.csv *.txt)"}));
     QCOMPARE(Context_->Script->FileInitialFilters, std::vector<int>({5}));
     QCOMPARE(Global().GetImportFileIndex(), 5);
   }
