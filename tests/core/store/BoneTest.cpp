@@ -104,6 +104,31 @@ TEST(Bone, MissingChildTablesAreCompletedInTheirOrder) {
   EXPECT_NE(read->PatternTable(), nullptr);
 }
 
+TEST(Bone, RowsKnowTheirClassWithoutACast) {
+  TAccount root;
+  FillSampleTree(root);
+  TBone plain(nullptr, TBoneKind::Single);
+  TTransactions* table = root.AccountAt(0)->TransactionsTable();
+  const TBone* const objects[] = {&root,
+                                  root.AccountAt(0),
+                                  table,
+                                  table->RowAt(0),
+                                  root.BudgetTable()->RowAt(0),
+                                  root.PatternTable()->RowAt(0),
+                                  &plain};
+  for (const TBone* bone : objects) {
+    SCOPED_TRACE(bone->Name());
+    EXPECT_EQ(BoneAs<TAccount>(bone), dynamic_cast<const TAccount*>(bone));
+    EXPECT_EQ(BoneAs<TTransactions>(bone), dynamic_cast<const TTransactions*>(bone));
+    EXPECT_EQ(BoneAs<TBudget>(bone), dynamic_cast<const TBudget*>(bone));
+    EXPECT_EQ(BoneAs<TImportSettings>(bone), dynamic_cast<const TImportSettings*>(bone));
+  }
+  EXPECT_EQ(BoneAs<TTransactions>(static_cast<const TBone*>(nullptr)), nullptr);
+  // A row of another class in a transactions table is not taken for a transaction.
+  table->AddRow(std::make_unique<TBone>(table, TBoneKind::Single));
+  EXPECT_EQ(table->TransactionAt(table->RowCount() - 1), nullptr);
+}
+
 TEST(Bone, StoredValueThatDoesNotFitReadsAsDefault) {
   const std::string content = ObjectRecord(
       "Plain", 1, FieldRecord("Count", "integer", TVariant::String("abc"), TVariant::ShortInt(9)));
