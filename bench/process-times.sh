@@ -9,6 +9,26 @@
 #   SIZES="10000 100000 1000000" to choose the data sets (default 10k, 100k).
 # The window runs under Xvfb when xvfb-run is installed, else offscreen.
 set -euo pipefail
+
+# One window run, called back inside xvfb-run: "start_to_shown close_to_gone
+# cpu_s peak_KB". The window prints the wall-clock moments it was shown and
+# asked to close; the start and the end are taken here, around the program
+# alone (not the X server).
+if [ "${1:-}" = "--window-run" ]; then
+  file=$2 work=$TF_BENCH_HOME
+  cp "$file" "$work/data.tfold"
+  start=$(date +%s%N)
+  TALLYFOLD_QUIT_WHEN_SHOWN=1 /usr/bin/time -o "$work/time" -f "%U %S %M" \
+    "$TF_BENCH_BUILD/bin/tallyfold" "$work/data.tfold" >/dev/null 2>"$work/err"
+  end=$(date +%s%N)
+  shown=$(awk '$1 == "shown" { print $2 }' "$work/err")
+  closing=$(awk '$1 == "closing" { print $2 }' "$work/err")
+  read -r u s kb < <(tail -1 "$work/time")
+  awk -v a="$start" -v b="$shown" -v c="$closing" -v d="$end" -v u="$u" -v s="$s" -v kb="$kb" \
+    'BEGIN { printf "%.2f %.2f %.2f %d\n", (b - a) / 1e9, (d - c) / 1e9, u + s, kb }'
+  exit 0
+fi
+
 build=${1:-build}
 samples=${2:-${TMPDIR:-/tmp}/tallyfold-monthly-samples}
 runs=${RUNS:-3}
@@ -40,34 +60,13 @@ best() {  # the line of the smallest first column
   sort -n | head -1
 }
 
-# One window run: "start_to_shown close_to_gone cpu peak_KB". The window
-# prints the wall-clock moments it was shown and asked to close; the start
-# and the end are taken here, around the program alone (not Xvfb).
-window_run() {
-  local file=$1 copy=$home/data.tfold
-  cp "$file" "$copy"
-  local start end
-  start=$(date +%s%N)
-  TALLYFOLD_QUIT_WHEN_SHOWN=1 /usr/bin/time -o "$home/time" -f "%U %S %M" \
-    "$build/bin/tallyfold" "$copy" >/dev/null 2>"$home/err"
-  end=$(date +%s%N)
-  local shown closing
-  shown=$(awk '$1 == "shown" { print $2 }' "$home/err")
-  closing=$(awk '$1 == "closing" { print $2 }' "$home/err")
-  read -r u s kb < <(tail -1 "$home/time")
-  awk -v a="$start" -v b="$shown" -v c="$closing" -v d="$end" -v u="$u" -v s="$s" -v kb="$kb" \
-    'BEGIN { printf "%.2f %.2f %.2f %d\n", (b - a) / 1e9, (d - c) / 1e9, u + s, kb }'
-}
-
 printf '%-8s %-40s %8s %8s %10s\n' size "what" wall_s cpu_s peak_KB
 for size in $sizes; do
   file=$samples/monthly-$size.tfold
-  # The window: xvfb-run wraps the program, so it is started inside it.
+  # The window: started inside xvfb-run by this script's --window-run.
   if [ -x "$build/bin/tallyfold" ]; then
-    export -f window_run
-    export build home
     line=$(for _ in $(seq "$runs"); do
-      "${display[@]}" bash -c 'window_run "$0"' "$file"
+      TF_BENCH_BUILD=$build TF_BENCH_HOME=$home "${display[@]}" "$0" --window-run "$file"
     done | best)
     read -r shown gone cpu kb <<<"$line"
     printf '%-8s %-40s %8s %8s %10s\n' "$size" "window: start to shown" "$shown" "$cpu" "$kb"

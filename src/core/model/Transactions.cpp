@@ -275,6 +275,8 @@ TMoneySum TTransactions::SumRows(int first, int last, int year, int month, int d
                                  const std::string* selector, bool mainCategory) const {
   TMoneySum sum;
   std::string scratch;
+  // Every category admitted: the category is not even looked at.
+  if (selector != nullptr && *selector == kSelectAllCategories) selector = nullptr;
   for (int i = std::max(first, 0); i <= last; ++i) {
     const TTransactions* row = TransactionAt(i);
     if (row == nullptr || !row->PassesRowTest(year, month, day, type)) continue;
