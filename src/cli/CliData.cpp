@@ -8,7 +8,6 @@
 #include "PasswordInput.h"
 #include "app/Global.h"
 #include "model/Account.h"
-#include "model/ModelText.h"
 #include "store/FileLock.h"
 
 #ifdef TALLYFOLD_CLI_PLATFORM
@@ -128,18 +127,12 @@ TGlobal& OpenDataFileAs(const TDataOptions& options, const std::string& writingC
 
 }  // namespace
 
-void ReadDataFile(const TDataOptions& options, TAccount& root) {
+const TAccount& ReadDataFile(const TDataOptions& options) {
   const auto source = std::make_shared<TPasswordSource>(options);
   TGlobal& global = Global();
   const std::string path = PrepareContext(global, options, source);
-  root.LoadFromFile(path, true);
-  // The check start-up makes: the stored password trimmed, the entry as the
-  // prompt gives it.
-  const TBoneField* field = root.ListFieldAt(TAccount::lfPassword);
-  const std::string stored(Trimmed(field == nullptr ? std::string() : field->AsString()));
-  if (stored.empty()) return;
-  const std::optional<std::string> entry = global.PromptPassword("");
-  if (!entry || *entry != stored) throw EWrongPassword(source->Refusal(path));
+  if (!global.LoadFile("")) throw EWrongPassword(source->Refusal(path));
+  return global.Accounts;
 }
 
 TGlobal& OpenDataFile(const TDataOptions& options) {

@@ -52,10 +52,10 @@ TDataOptions TakeDataOptions(TArgs& args);
 // cannot be read. Nothing is written here. The context that holds the data.
 TGlobal& OpenDataFile(const TDataOptions& options);
 
-// For commands that only read: the data file read once into `root`, after
-// the same password check. Start-up reads the file twice (once for the
-// password alone), which a report over a large file cannot afford.
-void ReadDataFile(const TDataOptions& options, TAccount& root);
+// For commands that only read: the data file read into Global() after the
+// same password check, without the balances or the file counting as opened
+// (so nothing can be saved). The tree read.
+const TAccount& ReadDataFile(const TDataOptions& options);
 
 // As OpenDataFile for a command that changes the data file: its lock is
 // taken first, in the name of "tallyfold-cli <command>", so a file another

@@ -169,8 +169,7 @@ int MonthlyReportCommand(const TArgs& args) {
     TArgs rest = args;
     const TDataOptions data = TakeDataOptions(rest);
     TMonthlyOptions options = ReadOptions(rest);
-    TAccount root(nullptr, TBoneKind::List);
-    ReadDataFile(data, root);
+    const TAccount& root = ReadDataFile(data);
     options.Request.Accounts = ChosenAccounts(root, options.Accounts);
     std::cout << Document(BuildMonthlyReport(options.Request), options.Form);
   });

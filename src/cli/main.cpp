@@ -8,6 +8,7 @@
 #include <string>
 
 #include "CliCommand.h"
+#include "app/Global.h"
 
 namespace {
 
@@ -139,5 +140,7 @@ int main(int argc, char** argv) {
     PrintHelp(std::cerr);
     return 2;
   }
-  return found->second.Run(line.Args);
+  const int status = found->second.Run(line.Args);
+  tf::Global().LeaveDataToExit();
+  return status;
 }

@@ -11,6 +11,7 @@
 #include "gui/app/FormLook.h"
 #include "gui/app/FrmMain.h"
 #include "gui/app/FrmSettings.h"
+#include "gui/app/ShownProbe.h"
 #include "gui/workspace/RowEditors.h"
 #include "platform/LocaleNumberFormat.h"
 #include "platform/TerminationSignals.h"
@@ -47,11 +48,13 @@ int main(int argc, char** argv) {
   app.RunGuarded([&] { window->Start(); });
   int result = 0;
   if (!reporter.CloseDownRequested() && !window->QuitRequested()) {
+    tf::CloseWhenShownIfAsked(*window);
     window->show();
     result = app.exec();
   }
   // After the event loop: purge and save, then the pages go with the window.
   app.RunGuarded([&] { window->ShutDown(); });
   window.reset();
+  global.LeaveDataToExit();
   return result;
 }

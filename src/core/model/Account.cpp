@@ -46,7 +46,7 @@ const std::vector<const TFieldDefNode*>& ListColumns() {
 template <class T>
 int FirstChildOfClass(const TBone& bone) {
   for (int i = 0; i < bone.ChildCount(); ++i)
-    if (typeid(*bone.ChildAt(i)) == typeid(T)) return i;
+    if (BoneAs<T>(bone.ChildAt(i)) != nullptr) return i;
   return -1;
 }
 
@@ -87,8 +87,11 @@ TAccount::TEditor& TAccount::Editor() {
 }
 
 TAccount::TAccount(TBone* owner, TBoneKind kind) : TBone(owner, kind) {
-  SetName("Account");
-  SetDisplayTemplate("AccountName ( AccountType )");
+  SetClassTag(kClassTag);
+  static const TAtom name("Account");
+  SetName(name);
+  static const TAtom display("AccountName ( AccountType )");
+  SetDisplayTemplate(display);
   AddDefinedFields(Fields(), Columns());
   AddDefinedFields(ListFields(), ListColumns());
   for (int i = 0; i < 3; ++i) NewChild(TBoneKind::List);
@@ -130,25 +133,25 @@ TAccount* TAccount::NewAccount(TBoneKind kind) {
 }
 
 TAccount* TAccount::AccountAt(int index) const {
-  return dynamic_cast<TAccount*>(RowAt(index));
+  return BoneAs<TAccount>(RowAt(index));
 }
 
 TTransactions* TAccount::TransactionsTable(int index) const {
-  return dynamic_cast<TTransactions*>(ChildAt(index));
+  return BoneAs<TTransactions>(ChildAt(index));
 }
 
 TBudget* TAccount::BudgetTable(int index) const {
-  return dynamic_cast<TBudget*>(ChildAt(index));
+  return BoneAs<TBudget>(ChildAt(index));
 }
 
 TImportSettings* TAccount::PatternTable(int index) const {
-  return dynamic_cast<TImportSettings*>(ChildAt(index));
+  return BoneAs<TImportSettings>(ChildAt(index));
 }
 
 const TAccount* TAccount::RootOf(const TBone* bone) {
   const TAccount* root = nullptr;
   for (; bone != nullptr; bone = bone->OwnerBone())
-    if (const auto* account = dynamic_cast<const TAccount*>(bone)) root = account;
+    if (const auto* account = BoneAs<TAccount>(bone)) root = account;
   return root;
 }
 
@@ -259,8 +262,8 @@ std::string TAccount::AccountNameOf(const std::string& accountId) const {
 }
 
 int TAccount::CompareAccounts(const TBone* a, const TBone* b) {
-  const auto* x = dynamic_cast<const TAccount*>(a);
-  const auto* y = dynamic_cast<const TAccount*>(b);
+  const auto* x = BoneAs<TAccount>(a);
+  const auto* y = BoneAs<TAccount>(b);
   if (x == nullptr || y == nullptr) return 0;
   std::string scratchX, scratchY;
   for (int field : {fAccountType, fAccountName}) {

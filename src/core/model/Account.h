@@ -18,6 +18,7 @@ class TImportSettings;
 
 class TAccount : public TBone {
  public:
+  static constexpr std::uint8_t kClassTag = 1;
   enum : int {
     fAccountID = 0,
     fAccountName,

@@ -26,8 +26,11 @@ const std::vector<const TFieldDefNode*>& Columns() {
 }  // namespace
 
 TBudget::TBudget(TBone* owner, TBoneKind kind) : TBone(owner, kind) {
-  SetName("Budget");
-  SetDisplayTemplate("CategoryName ( Year Month )");
+  SetClassTag(kClassTag);
+  static const TAtom name("Budget");
+  SetName(name);
+  static const TAtom display("CategoryName ( Year Month )");
+  SetDisplayTemplate(display);
   AddDefinedFields(Fields(), Columns());
 }
 
@@ -40,7 +43,7 @@ TBudget* TBudget::NewBudget(TBoneKind kind) {
 }
 
 TBudget* TBudget::BudgetAt(int index) const {
-  return dynamic_cast<TBudget*>(RowAt(index));
+  return BoneAs<TBudget>(RowAt(index));
 }
 
 void TBudget::AssignNewId() {
@@ -50,8 +53,8 @@ void TBudget::AssignNewId() {
 
 // Year, month, income lines before expense lines, then the category.
 int TBudget::CompareBudgets(const TBone* a, const TBone* b) {
-  const auto* x = dynamic_cast<const TBudget*>(a);
-  const auto* y = dynamic_cast<const TBudget*>(b);
+  const auto* x = BoneAs<TBudget>(a);
+  const auto* y = BoneAs<TBudget>(b);
   if (x == nullptr || y == nullptr) return 0;
   for (int field : {fYear, fMonth}) {
     const int p = FieldInteger(x->FieldAt(field)), q = FieldInteger(y->FieldAt(field));
@@ -72,7 +75,7 @@ int TBudget::CreateMonth(TDateTime target, TDateTime copyFrom) {
   int year, month, day, fromYear = 0, fromMonth = 0;
   DecodeDate(target, year, month, day);
   if (copyFrom != 0) DecodeDate(copyFrom, fromYear, fromMonth, day);
-  const auto* root = dynamic_cast<const TAccount*>(OwnerBone());
+  const auto* root = BoneAs<TAccount>(OwnerBone());
   // A copy: new lines must not change the list being walked.
   const std::vector<std::string> categories = Global().Categories.Entries();
   for (const std::string& category : categories) {

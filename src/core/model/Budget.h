@@ -9,6 +9,7 @@ namespace tf {
 
 class TBudget : public TBone {
  public:
+  static constexpr std::uint8_t kClassTag = 3;
   enum : int { fBudgetID = 0, fCategoryName, fYear, fMonth, fMin, fMax, fActual, fIncome };
 
   explicit TBudget(TBone* owner = nullptr, TBoneKind kind = TBoneKind::List);

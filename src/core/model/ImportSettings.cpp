@@ -34,8 +34,11 @@ TImportSettings::TListEditor& TImportSettings::ListEditor() {
 }
 
 TImportSettings::TImportSettings(TBone* owner, TBoneKind kind) : TBone(owner, kind) {
-  SetName("ImportSettings");
-  SetDisplayTemplate("CategoryName");
+  SetClassTag(kClassTag);
+  static const TAtom name("ImportSettings");
+  SetName(name);
+  static const TAtom display("CategoryName");
+  SetDisplayTemplate(display);
   AddDefinedFields(Fields(), Columns());
 }
 
@@ -59,7 +62,7 @@ TImportSettings* TImportSettings::NewPattern(TBoneKind kind) {
 }
 
 TImportSettings* TImportSettings::PatternAt(int index) const {
-  return dynamic_cast<TImportSettings*>(RowAt(index));
+  return BoneAs<TImportSettings>(RowAt(index));
 }
 
 int TImportSettings::GetMatchType() const {

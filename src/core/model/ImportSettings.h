@@ -16,6 +16,7 @@ enum TMatchType { mtContains = 0, mtStartsWith = 1, mtEndsWith = 2, mtExactMatch
 
 class TImportSettings : public TBone {
  public:
+  static constexpr std::uint8_t kClassTag = 4;
   enum : int { fAccountID = 0, fMatchValue, fMatchType, fCategoryName, fTransactionType };
   using TEditor = std::function<bool(TImportSettings& row, void* ownerWindow)>;
   using TListEditor = std::function<void(TImportSettings& table)>;

@@ -65,8 +65,11 @@ class TSelectorSet {
     }
   }
 
-  // The indexes of the selectors that admit `category`, each once.
+  // The indexes of the selectors that admit `category`, each once. A table
+  // has a few dozen categories over many rows: each is worked out once.
   const std::vector<std::size_t>& Admitting(const std::string& category) {
+    const auto known = Memo_.find(std::string_view(category));
+    if (known != Memo_.end()) return known->second;
     Found_.assign(All_.begin(), All_.end());
     Append(category);
     if (MainCategory_) {
@@ -78,7 +81,7 @@ class TSelectorSet {
       std::sort(Found_.begin(), Found_.end());
       Found_.erase(std::unique(Found_.begin(), Found_.end()), Found_.end());
     }
-    return Found_;
+    return Memo_.emplace(category, Found_).first->second;
   }
 
  private:
@@ -97,7 +100,7 @@ class TSelectorSet {
   }
 
   bool MainCategory_;
-  std::unordered_map<std::string, std::vector<std::size_t>, THash, std::equal_to<>> ByText_;
+  std::unordered_map<std::string, std::vector<std::size_t>, THash, std::equal_to<>> ByText_, Memo_;
   std::vector<std::size_t> All_, Uncategorised_, Found_;
 };
 
@@ -109,8 +112,11 @@ TTransactions::TEditor& TTransactions::Editor() {
 }
 
 TTransactions::TTransactions(TBone* owner, TBoneKind kind) : TBone(owner, kind) {
-  SetName("Transactions");
-  SetDisplayTemplate("Description ( Category )");
+  SetClassTag(kClassTag);
+  static const TAtom name("Transactions");
+  SetName(name);
+  static const TAtom display("Description ( Category )");
+  SetDisplayTemplate(display);
   AddDefinedFields(Fields(), Columns());
 }
 
@@ -130,7 +136,7 @@ TTransactions* TTransactions::NewTransaction(TBoneKind kind) {
 }
 
 TTransactions* TTransactions::TransactionAt(int index) const {
-  return dynamic_cast<TTransactions*>(RowAt(index));
+  return BoneAs<TTransactions>(RowAt(index));
 }
 
 double TTransactions::DateValue() const {
@@ -181,10 +187,10 @@ std::string TTransactions::OfxTransactionType() const {
 
 const std::string* TTransactions::OwnerAccountIdText() const {
   if (Kind() == TBoneKind::Single) {
-    const auto* table = dynamic_cast<const TTransactions*>(OwnerBone());
+    const auto* table = BoneAs<TTransactions>(OwnerBone());
     return table ? table->OwnerAccountIdText() : nullptr;
   }
-  const auto* account = dynamic_cast<const TAccount*>(OwnerBone());
+  const auto* account = BoneAs<TAccount>(OwnerBone());
   return account ? account->FieldAt(TAccount::fAccountID)->TextOrNull() : nullptr;
 }
 
@@ -207,8 +213,8 @@ std::string TTransactions::SubCategory() const {
 }
 
 int TTransactions::CompareTransactions(const TBone* a, const TBone* b) {
-  const auto* x = dynamic_cast<const TTransactions*>(a);
-  const auto* y = dynamic_cast<const TTransactions*>(b);
+  const auto* x = BoneAs<TTransactions>(a);
+  const auto* y = BoneAs<TTransactions>(b);
   if (x == nullptr || y == nullptr) return 0;
   const double dayX = DateOf(x->DateValue()), dayY = DateOf(y->DateValue());
   if (dayX != dayY) return dayX < dayY ? -1 : 1;
@@ -221,7 +227,7 @@ int TTransactions::CompareTransactions(const TBone* a, const TBone* b) {
 void TTransactions::SortTransactions() {
   auto& items = Rows().Items();
   const bool allRows = std::all_of(items.begin(), items.end(), [](const auto& item) {
-    return dynamic_cast<const TTransactions*>(item.get()) != nullptr;
+    return BoneAs<TTransactions>(item.get()) != nullptr;
   });
   if (!allRows) {
     SortRows(CompareTransactions);
@@ -246,7 +252,8 @@ void TTransactions::SortTransactions() {
 }
 
 bool TTransactions::PassesRowTest(int year, int month, int day, int type) const {
-  return !Deleted && GetTransactionType() == type && DateMatches(*this, year, month, day);
+  // The date first: it is cached in the row, where the type is in its fields.
+  return !Deleted && DateMatches(*this, year, month, day) && GetTransactionType() == type;
 }
 
 // With a year and a month, only that month's rows through the month index,
@@ -268,6 +275,8 @@ TMoneySum TTransactions::SumRows(int first, int last, int year, int month, int d
                                  const std::string* selector, bool mainCategory) const {
   TMoneySum sum;
   std::string scratch;
+  // Every category admitted: the category is not even looked at.
+  if (selector != nullptr && *selector == kSelectAllCategories) selector = nullptr;
   for (int i = std::max(first, 0); i <= last; ++i) {
     const TTransactions* row = TransactionAt(i);
     if (row == nullptr || !row->PassesRowTest(year, month, day, type)) continue;

@@ -22,6 +22,7 @@ inline const std::string kSelectUncategorised = std::string(1, '\x02');
 
 class TTransactions : public TBone {
  public:
+  static constexpr std::uint8_t kClassTag = 2;
   enum : int {
     fTransactionID = 0,
     fDate,

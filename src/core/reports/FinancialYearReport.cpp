@@ -141,8 +141,8 @@ std::string TReportBuilder::Finish() {
 }  // namespace
 
 int CompareReportTransactions(const TBone* a, const TBone* b) {
-  const auto* x = dynamic_cast<const TTransactions*>(a);
-  const auto* y = dynamic_cast<const TTransactions*>(b);
+  const auto* x = BoneAs<TTransactions>(a);
+  const auto* y = BoneAs<TTransactions>(b);
   if (x == nullptr || y == nullptr) return 0;
   const int byCategory = CompareNoCase(x->FieldAt(TTransactions::fCategory)->AsString(),
                                        y->FieldAt(TTransactions::fCategory)->AsString());

@@ -95,7 +95,9 @@ TAtom ReadAtom(TStreamReader& reader, std::string& scratch, TAtom expected) {
 
 void TBone::ReadFrom(TStreamReader& reader, int depth) {
   if (depth > kMaxDepth) throw EReadError("Tables are nested too deeply");
-  std::string scratch;
+  // One buffer for the whole read: every row's texts are compared with the
+  // atoms it already has, and the rows below are read after the last use.
+  thread_local std::string scratch;
   Name_ = ReadAtom(reader, scratch, Name_);
   Info_ = ReadAtom(reader, scratch, Info_);
   Flag1 = reader.ReadBool();
@@ -104,7 +106,8 @@ void TBone::ReadFrom(TStreamReader& reader, int depth) {
   SetModified(reader.ReadBool());
   Deleted = reader.ReadBool();
   DisplayTemplate_ = ReadAtom(reader, scratch, DisplayTemplate_);
-  SetKindName(reader.ReadText());
+  reader.ReadText(scratch);
+  SetKindName(scratch);
   for (TAtom* proc : {&SelectProc_, &SearchProc_, &DeleteProc_, &UpdateProc_, &InsertProc_})
     *proc = ReadAtom(reader, scratch, *proc);
   Rows_.Clear();

@@ -37,6 +37,10 @@ class TBone : public TBoneBase {
   bool Deleted = false;
 
   TBoneKind Kind() const { return Kind_; }
+  // Which class of the model this object is, without a dynamic_cast: each
+  // model class sets its own tag (T::kClassTag) in its constructor; 0 is
+  // none. See BoneAs.
+  std::uint8_t ClassTag() const { return ClassTag_; }
   const std::string& DisplayTemplate() const { return DisplayTemplate_; }
   void SetDisplayTemplate(const std::string& text) { DisplayTemplate_ = TAtom(text); }
 
@@ -101,18 +105,34 @@ class TBone : public TBoneBase {
  protected:
   // Subclasses give every object the same columns, built once per class.
   void AddDefinedFields(TBoneFieldList& list, const std::vector<const TFieldDefNode*>& schema);
+  void SetClassTag(std::uint8_t tag) { ClassTag_ = tag; }
+  void SetName(TAtom name) { Name_ = name; }
+  void SetDisplayTemplate(TAtom text) { DisplayTemplate_ = text; }
 
  private:
   TAtom Name_, Info_;
   TBoneBaseList<TBone> Rows_;
   TBoneFieldList Fields_;
   TBoneKind Kind_;
+  std::uint8_t ClassTag_ = 0;
   TBoneBaseList<TBone> Children_;
   TBoneFieldList ListFields_;
   bool Modified_ = false;
   TAtom DisplayTemplate_;
   TAtom SelectProc_, SearchProc_, DeleteProc_, UpdateProc_, InsertProc_;
 };
+
+// `bone` as a T when its class tag says it is one, else null: a subclass of T
+// keeps T's tag, so this agrees with dynamic_cast for the model's classes.
+template <class T>
+T* BoneAs(TBone* bone) {
+  return bone != nullptr && bone->ClassTag() == T::kClassTag ? static_cast<T*>(bone) : nullptr;
+}
+template <class T>
+const T* BoneAs(const TBone* bone) {
+  return bone != nullptr && bone->ClassTag() == T::kClassTag ? static_cast<const T*>(bone)
+                                                             : nullptr;
+}
 
 // Builds a class's column definitions once: each entry as `Define` would make it.
 struct TColumnSpec {

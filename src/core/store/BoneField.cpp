@@ -384,6 +384,22 @@ void TBoneField::AssignTaking(TBoneField& other) {
   if (movable) Value_ = std::move(taken);
 }
 
+bool TBoneField::TakeSameColumn(TBoneField& other) {
+  const TBoneFieldKind kind = Kind();
+  if (other.Def_ != Def_ || kind == TBoneFieldKind::Float || kind == TBoneFieldKind::Unknow)
+    return false;
+  const TVarType tag = TagOfKind(kind);
+  if (other.Value_.Type() != tag) return false;
+  // Every reader of the edit value converts it to the kind first, so a
+  // missing one or one of the kind's own tag reads the same as the
+  // converted copy Assign would keep.
+  if (other.EditValue_ != nullptr && other.EditValue_->Type() != tag) return false;
+  Value_ = std::move(other.Value_);
+  other.Value_ = TVariant();
+  EditValue_ = other.EditValue_;
+  return true;
+}
+
 void TBoneField::WriteTo(TStreamWriter& writer) const {
   writer.WriteRaw(Def_->Head);
   const TVarType tag = TagOfKind(Kind());
@@ -395,21 +411,30 @@ void TBoneField::WriteTo(TStreamWriter& writer) const {
   writer.WriteRaw(Def_->Tail);
 }
 
-void TBoneField::ReadFrom(TStreamReader& reader, const TFieldDefNode* expected) {
-  TFieldDef def;
-  const bool headKnown = expected && reader.TryConsume(expected->Head);
-  if (headKnown) CopyHead(def, expected->Def);
-  else ReadHead(reader, def);
+void TBoneField::ReadValues(TStreamReader& reader, TBoneFieldKind kind, bool allowNull) {
   TVariant value = reader.ReadVariant();
-  Value_ = CanHoldAs(value, def.Kind, def.AllowNull) ? std::move(value) : TVariant();
+  Value_ = CanHoldAs(value, kind, allowNull) ? std::move(value) : TVariant();
   const TVariant edit = reader.ReadVariant();
-  EditValue_ = CanHoldAs(edit, def.Kind, def.AllowNull) ? InternEditValue(edit) : nullptr;
-  const bool tailKnown = expected && reader.TryConsume(expected->Tail);
-  if (headKnown && tailKnown) {
-    Def_ = expected;
+  EditValue_ = CanHoldAs(edit, kind, allowNull) ? InternEditValue(edit) : nullptr;
+}
+
+void TBoneField::ReadFrom(TStreamReader& reader, const TFieldDefNode* expected) {
+  if (expected && reader.TryConsume(expected->Head)) {
+    // The usual case: the column is the one expected, known by its bytes.
+    ReadValues(reader, expected->Def.Kind, expected->Def.AllowNull);
+    if (reader.TryConsume(expected->Tail)) {
+      Def_ = expected;
+      return;
+    }
+    TFieldDef def = expected->Def;
+    ReadTail(reader, def);
+    Def_ = InternFieldDef(def);
     return;
   }
-  if (tailKnown) {
+  TFieldDef def;
+  ReadHead(reader, def);
+  ReadValues(reader, def.Kind, def.AllowNull);
+  if (expected && reader.TryConsume(expected->Tail)) {
     TFieldDef rest = expected->Def;
     CopyHead(rest, def);
     def = rest;

@@ -83,6 +83,10 @@ class TBoneField : public TBoneBase {
   void Assign(const TBoneField* other);
   // As Assign, but takes the other field's values instead of copying them.
   void AssignTaking(TBoneField& other);
+  // AssignTaking for the common case of reading a file: `other` has this
+  // field's very definition and values already in its kind's form, so they
+  // simply move. False (nothing taken) in any other case.
+  bool TakeSameColumn(TBoneField& other);
 
   TBoneFieldList* FieldList() const;
 
@@ -112,6 +116,7 @@ class TBoneField : public TBoneBase {
 
  private:
   TVariant ConvertToKind(const TVariant& held) const;
+  void ReadValues(TStreamReader& reader, TBoneFieldKind kind, bool allowNull);
   static const TVariant* InternEditValue(const TVariant& value);
 
   const TFieldDefNode* Def_;

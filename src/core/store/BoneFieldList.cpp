@@ -127,20 +127,35 @@ void TBoneFieldList::ReadField(TStreamReader& reader, int position, TNameIndex* 
   const TBoneField* guess = FieldByIndex(position);
   TBoneField incoming(this);
   incoming.ReadFrom(reader, guess ? guess->DefNode() : nullptr);
-  // A stored column fills every defined column of the same name; a column the
-  // class does not define is kept after the defined ones.
-  std::vector<int> found;
+  // A stored column fills every defined column of the same name, the last
+  // one taking its value; a column the class does not define is kept after
+  // the defined ones.
+  int last = -1;
   if (byName) {
     const auto hit = byName->find(&incoming.FieldName());
-    if (hit != byName->end()) found = hit->second;
+    if (hit != byName->end()) {
+      const std::vector<int>& found = hit->second;
+      for (std::size_t i = 0; i + 1 < found.size(); ++i)
+        Fields_[static_cast<std::size_t>(found[i])].Assign(&incoming);
+      last = found.back();
+    }
   } else {
-    for (int k = 0; k < Count(); ++k)
-      if (Fields_[static_cast<std::size_t>(k)].Def().FieldName == incoming.Def().FieldName) found.push_back(k);
+    int matches = 0;
+    const TAtom name = incoming.Def().FieldName;
+    for (int k = 0; k < Count(); ++k) {
+      if (!(Fields_[static_cast<std::size_t>(k)].Def().FieldName == name)) continue;
+      if (last >= 0) Fields_[static_cast<std::size_t>(last)].Assign(&incoming);
+      last = k;
+      ++matches;
+    }
+    // The stored column is the defined one at its own place, the only one
+    // of its name: its values move in as they are.
+    if (matches == 1 && last == position &&
+        Fields_[static_cast<std::size_t>(last)].TakeSameColumn(incoming))
+      return;
   }
-  if (!found.empty()) {
-    for (std::size_t i = 0; i + 1 < found.size(); ++i)
-      Fields_[static_cast<std::size_t>(found[i])].Assign(&incoming);
-    Fields_[static_cast<std::size_t>(found.back())].AssignTaking(incoming);
+  if (last >= 0) {
+    Fields_[static_cast<std::size_t>(last)].AssignTaking(incoming);
     return;
   }
   Fields_.push_back(std::move(incoming));

@@ -21,6 +21,7 @@ target_sources(tallyfold_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/MainPages.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RowCombos.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SaveScheduler.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ShownProbe.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VersionInfo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WindowGeometry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gui_app.qrc

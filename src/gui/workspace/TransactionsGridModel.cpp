@@ -7,6 +7,7 @@
 #include "app/GridColors.h"
 #include "gui/app/GridDelegate.h"
 #include "gui/workspace/TransactionIcons.h"
+#include "model/ModelText.h"
 #include "model/Transactions.h"
 
 namespace tf {
@@ -21,7 +22,9 @@ QFont BoldFont() {
 }
 
 QString TextOf(const TTransactions& row, int field) {
-  return QString::fromStdString(row.FieldAt(field)->AsString());
+  std::string scratch;
+  const std::string& text = FieldText(row.FieldAt(field), scratch);
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace

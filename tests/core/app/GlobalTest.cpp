@@ -94,6 +94,38 @@ TEST_F(GlobalTest, AWrongPasswordLeavesTheFileByteForByteAsItWas) {
   EXPECT_FALSE(fs::exists(Path("copy.tfold")));
 }
 
+TEST_F(GlobalTest, ARefusedFileLeavesNothingOfItInMemoryAndOpensOnTheNextTry) {
+  WriteDataFile(DataFile(), "Secret", "Food");
+  prompt.Answers = {std::string("wrong"), std::string("Secret")};
+  ASSERT_FALSE(Global().OpenDataFile());
+  // The tree was read for its password, then emptied: nothing of it is left
+  // for a page to show or a later save to write.
+  EXPECT_EQ(Global().Accounts.RowCount(), 0);
+  EXPECT_EQ(Global().Password(), "");
+  EXPECT_EQ(Global().Accounts.ListFieldAt(TAccount::lfCategories)->AsString(), "");
+  EXPECT_EQ(Global().Categories.Count(), 0u);
+
+  ASSERT_TRUE(Global().OpenDataFile());
+  EXPECT_EQ(Global().Accounts.RowCount(), 1);
+  EXPECT_EQ(Global().Password(), "Secret");
+  EXPECT_EQ(Global().Categories.Entries(), std::vector<std::string>{"Food"});
+}
+
+TEST_F(GlobalTest, NothingIsSavedAfterTheDataWasLeftToTheExit) {
+  WriteDataFile(DataFile(), "", "Food");
+  const std::string before = ReadWholeFile(DataFile());
+  ASSERT_TRUE(Global().OpenDataFile());
+  Global().LockDataFile("Tallyfold");
+  Global().Accounts.NewAccount();
+  Global().NoteChange();
+  Global().LeaveDataToExit();
+  EXPECT_FALSE(Global().FileLoaded());
+  EXPECT_FALSE(Global().HoldsLock());
+  Global().SaveFile("");
+  Global().ShutDown();
+  EXPECT_EQ(ReadWholeFile(DataFile()), before);
+}
+
 TEST_F(GlobalTest, TheFailureTextEndsWithTheDataFilePath) {
   Global().SetDataFilePath("/home/ann/Documents/Tallyfold/data.tfold");
   EXPECT_EQ(Global().LoadFailureMessage(),

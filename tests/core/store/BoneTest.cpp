@@ -104,6 +104,31 @@ TEST(Bone, MissingChildTablesAreCompletedInTheirOrder) {
   EXPECT_NE(read->PatternTable(), nullptr);
 }
 
+TEST(Bone, RowsKnowTheirClassWithoutACast) {
+  TAccount root;
+  FillSampleTree(root);
+  TBone plain(nullptr, TBoneKind::Single);
+  TTransactions* table = root.AccountAt(0)->TransactionsTable();
+  const TBone* const objects[] = {&root,
+                                  root.AccountAt(0),
+                                  table,
+                                  table->RowAt(0),
+                                  root.BudgetTable()->RowAt(0),
+                                  root.PatternTable()->RowAt(0),
+                                  &plain};
+  for (const TBone* bone : objects) {
+    SCOPED_TRACE(bone->Name());
+    EXPECT_EQ(BoneAs<TAccount>(bone), dynamic_cast<const TAccount*>(bone));
+    EXPECT_EQ(BoneAs<TTransactions>(bone), dynamic_cast<const TTransactions*>(bone));
+    EXPECT_EQ(BoneAs<TBudget>(bone), dynamic_cast<const TBudget*>(bone));
+    EXPECT_EQ(BoneAs<TImportSettings>(bone), dynamic_cast<const TImportSettings*>(bone));
+  }
+  EXPECT_EQ(BoneAs<TTransactions>(static_cast<const TBone*>(nullptr)), nullptr);
+  // A row of another class in a transactions table is not taken for a transaction.
+  table->AddRow(std::make_unique<TBone>(table, TBoneKind::Single));
+  EXPECT_EQ(table->TransactionAt(table->RowCount() - 1), nullptr);
+}
+
 TEST(Bone, StoredValueThatDoesNotFitReadsAsDefault) {
   const std::string content = ObjectRecord(
       "Plain", 1, FieldRecord("Count", "integer", TVariant::String("abc"), TVariant::ShortInt(9)));
@@ -114,6 +139,39 @@ TEST(Bone, StoredValueThatDoesNotFitReadsAsDefault) {
   EXPECT_TRUE(bone.FieldAt(0)->HeldValue().IsNull());
   EXPECT_EQ(bone.FieldAt(0)->GetValue(), TVariant::Integer(9));
   EXPECT_EQ(bone.Name(), "Plain");
+}
+
+TEST(Bone, StoredValuesOfTheDefinedColumnEndInTheirKindsForm) {
+  // Values of the column's own form move in as they are; any other form is
+  // converted as before, so what the row holds and writes is the same.
+  struct TCase {
+    const char* Name;
+    TVariant Stored, Held;
+  };
+  const TCase cases[] = {
+      {"integer", TVariant::Integer(5), TVariant::Integer(5)},
+      {"short integer", TVariant::ShortInt(5), TVariant::Integer(5)},
+      {"text", TVariant::String("5"), TVariant::Integer(5)},
+      {"null", TVariant::Null(), TVariant::Integer(7)},
+  };
+  std::string written;
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TBone bone(nullptr, TBoneKind::List);
+    bone.Fields().AddField()->Define("N", "N", "", 0, true, TVariant::ShortInt(7),
+                                     TBoneFieldKind::Integer);
+    const std::string object =
+        ObjectRecord("Plain", 1, FieldRecord("N", "integer", c.Stored, TVariant::ShortInt(7)));
+    TMemorySource source(object);
+    bone.LoadFromStream(source);
+    ASSERT_EQ(bone.Fields().Count(), 1);
+    EXPECT_EQ(bone.FieldAt(0)->HeldValue(), c.Held);
+    EXPECT_EQ(bone.FieldAt(0)->GetEditValue(), c.Held);
+    if (c.Held == TVariant::Integer(5)) {
+      if (written.empty()) written = Content(bone);
+      EXPECT_TRUE(SameBytes(Content(bone), written));
+    }
+  }
 }
 
 // A class that defines one name twice.
