@@ -9,6 +9,7 @@
 #include "app/Global.h"
 #include "model/Account.h"
 #include "model/ModelText.h"
+#include "store/BlockDeflater.h"
 #include "store/FileLock.h"
 
 #ifdef TALLYFOLD_CLI_PLATFORM
@@ -121,6 +122,8 @@ TGlobal& OpenDataFileAs(const TDataOptions& options, const std::string& writingC
   const auto source = std::make_shared<TPasswordSource>(options);
   TGlobal& global = Global();
   const std::string path = PrepareContext(global, options, source);
+  // Only a command that saves profits from the blocks a read learns.
+  TBlockHarvest::SetEnabled(!writingCommand.empty());
   if (!writingCommand.empty()) global.LockDataFile("tallyfold-cli " + writingCommand);
   if (!global.OpenDataFile()) throw EWrongPassword(source->Refusal(path));
   return global;
@@ -132,6 +135,7 @@ void ReadDataFile(const TDataOptions& options, TAccount& root) {
   const auto source = std::make_shared<TPasswordSource>(options);
   TGlobal& global = Global();
   const std::string path = PrepareContext(global, options, source);
+  TBlockHarvest::SetEnabled(false);
   root.LoadFromFile(path, true);
   // The check start-up makes: the stored password trimmed, the entry as the
   // prompt gives it.

@@ -357,6 +357,14 @@ struct TBlockHarvest::TImpl {
   bool Usable = true;
 };
 
+namespace {
+std::atomic<bool> HarvestEnabled{true};
+}  // namespace
+
+void TBlockHarvest::SetEnabled(bool enabled) { HarvestEnabled = enabled; }
+
+bool TBlockHarvest::Enabled() { return HarvestEnabled; }
+
 TBlockHarvest::TBlockHarvest(std::string_view compressed) : Impl_(std::make_unique<TImpl>()) {
   Impl_->Compressed = compressed;
 }

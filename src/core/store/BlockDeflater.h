@@ -62,6 +62,11 @@ class TBlockDeflater {
 // A stream without such places (a file from elsewhere) teaches nothing.
 class TBlockHarvest {
  public:
+  // Whether reads of this process learn blocks (by default they do). A
+  // process that will not save turns it off and reads a little faster.
+  static void SetEnabled(bool enabled);
+  static bool Enabled();
+
   explicit TBlockHarvest(std::string_view compressed);
   ~TBlockHarvest();
   TBlockHarvest(const TBlockHarvest&) = delete;

@@ -208,7 +208,7 @@ int RemoveStaleTemporaries(const std::string& path) {
 std::string DeflateContent(std::string_view content) { return TBlockDeflater::Deflate(content); }
 
 TInflateSource::TInflateSource(std::string_view compressed)
-    : Harvest_(std::make_unique<TBlockHarvest>(compressed)) {
+    : Harvest_(TBlockHarvest::Enabled() ? std::make_unique<TBlockHarvest>(compressed) : nullptr) {
   if (inflateInit2(&Stream_, 15) != Z_OK) throw EStoreError("Decompression error");
   Stream_.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed.data()));
   Stream_.avail_in = static_cast<uInt>(std::min<std::size_t>(compressed.size(), UINT_MAX));
@@ -227,10 +227,11 @@ std::size_t TInflateSource::Read(std::uint8_t* buffer, std::size_t max) {
   while (Stream_.avail_out != 0) {
     const Bytef* produced = Stream_.next_out;
     const int result = inflate(&Stream_, Z_BLOCK);
-    Harvest_->AddContent(produced, static_cast<std::size_t>(Stream_.next_out - produced));
+    if (Harvest_)
+      Harvest_->AddContent(produced, static_cast<std::size_t>(Stream_.next_out - produced));
     if (result == Z_STREAM_END) {
       Finished_ = true;
-      Harvest_->Finish();
+      if (Harvest_) Harvest_->Finish();
       break;
     }
     if (result == Z_BUF_ERROR || (result == Z_OK && Stream_.avail_in == 0 &&
@@ -242,7 +243,7 @@ std::size_t TInflateSource::Read(std::uint8_t* buffer, std::size_t max) {
                         (Stream_.msg ? Stream_.msg : "the data is not a zlib stream"));
     }
     // Between two blocks (128), not in the last one (64), no bits left over.
-    if ((Stream_.data_type & (256 | 128 | 64 | 63)) == 128)
+    if (Harvest_ && (Stream_.data_type & (256 | 128 | 64 | 63)) == 128)
       Harvest_->AtBlockBoundary(static_cast<std::size_t>(Stream_.next_in - Begin_));
   }
   return static_cast<std::size_t>(Stream_.next_out - buffer);

@@ -109,6 +109,21 @@ TEST_F(BlockReuseTest, FirstSaveAfterAReadCopiesTheUnchangedBlocks) {
   EXPECT_TRUE(SameBytes(Content(back), content));
 }
 
+TEST_F(BlockReuseTest, AProcessThatWillNotSaveLearnsNothing) {
+  const std::string path = Path("data.tfold");
+  TAccount written;
+  FillRows(written, 3000);
+  written.SaveToFile(path, true);
+  TBlockDeflater::ForgetBlocks();
+  TBlockHarvest::SetEnabled(false);
+  TAccount root;
+  root.LoadFromFile(path, true);
+  TBlockHarvest::SetEnabled(true);
+  EXPECT_TRUE(SameBytes(Content(root), Content(written)));
+  root.SaveToFile(path, true);
+  EXPECT_EQ(DeflateStats().BlocksReused, 0u);
+}
+
 TEST_F(BlockReuseTest, AFileFromElsewhereIsCompressedInFullAndSavedRight) {
   TAccount source;
   FillRows(source, 3000);
