@@ -8,6 +8,7 @@
 #include "PasswordInput.h"
 #include "app/Global.h"
 #include "model/Account.h"
+#include "store/BlockDeflater.h"
 #include "store/FileLock.h"
 
 #ifdef TALLYFOLD_CLI_PLATFORM
@@ -120,6 +121,8 @@ TGlobal& OpenDataFileAs(const TDataOptions& options, const std::string& writingC
   const auto source = std::make_shared<TPasswordSource>(options);
   TGlobal& global = Global();
   const std::string path = PrepareContext(global, options, source);
+  // Only a command that saves profits from the blocks a read learns.
+  TBlockHarvest::SetEnabled(!writingCommand.empty());
   if (!writingCommand.empty()) global.LockDataFile("tallyfold-cli " + writingCommand);
   if (!global.OpenDataFile()) throw EWrongPassword(source->Refusal(path));
   return global;
@@ -131,6 +134,8 @@ const TAccount& ReadDataFile(const TDataOptions& options) {
   const auto source = std::make_shared<TPasswordSource>(options);
   TGlobal& global = Global();
   const std::string path = PrepareContext(global, options, source);
+  // Nothing read here is saved, so the file's blocks need not be learnt.
+  TBlockHarvest::SetEnabled(false);
   if (!global.LoadFile("")) throw EWrongPassword(source->Refusal(path));
   return global.Accounts;
 }

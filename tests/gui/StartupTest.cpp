@@ -3,6 +3,7 @@
 // switching rule and what reaches the disk when the program ends.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
@@ -18,8 +19,10 @@
 #include "gui/app/CommandLine.h"
 #include "gui/app/ErrorReporter.h"
 #include "gui/app/FrmMain.h"
+#include "gui/app/MainPages.h"
 #include "gui/app/VersionInfo.h"
 #include "model/Account.h"
+#include "model/Transactions.h"
 
 using namespace tf;
 using namespace tf::test;
@@ -366,6 +369,54 @@ class StartupTest : public QObject {
     QVERIFY(!next->TimerDebug->isActive());
     QCOMPARE(next->frameGeometry(), frame);
     QCOMPARE(next->size(), QSize(830, 590));
+  }
+
+  void closingWithNothingChangedLeavesTheFileAsItWas() {
+    // A file as the program leaves it: written by a first run (whose
+    // transactions page keeps its date range in the file).
+    auto first = std::make_unique<TfrmMain>(Global(), DefaultMainPages(Global()),
+                                            std::vector<std::string>{});
+    first->Start();
+    first->show();
+    QVERIFY(QTest::qWaitForWindowExposed(first.get()));
+    TAccount* account = Global().Accounts.NewAccount();
+    account->AssignNewId();
+    account->FieldAt(TAccount::fAccountName)->SetValue(TVariant::String("Cheque"));
+    for (int i = 0; i < 3; ++i) {
+      TTransactions* row = account->TransactionsTable()->NewTransaction();
+      const std::string date = "0" + std::to_string(i + 1) + " Mar 2010";
+      row->FieldAt(TTransactions::fDate)->SetValue(TVariant::String(date));
+      const TCurrency amount{-10000 * (i + 1)};
+      row->FieldAt(TTransactions::fAmount)->SetValue(TVariant::Currency(amount));
+      row->FieldAt(TTransactions::fCategory)->SetValue(TVariant::String("Food"));
+    }
+    Global().Accounts.RecalculateBalances();
+    first->ShutDown();
+    first.reset();
+    // An hour old, so that a rewrite shows in its time.
+    QFile file(DataFile());
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                             QFileDevice::FileModificationTime));
+    file.close();
+    const QByteArray bytes = ReadBytes(DataFile());
+    const QDateTime written = QFileInfo(DataFile()).lastModified();
+
+    // The next run looks at every page and closes.
+    Global().Initialise(TestServices(Home_->path(), Prompt_));
+    auto window = std::make_unique<TfrmMain>(Global(), DefaultMainPages(Global()),
+                                             std::vector<std::string>{});
+    window->Start();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    for (int tab : {TfrmMain::tabBudgets, TfrmMain::tabReports, TfrmMain::tabCalculators,
+                    TfrmMain::tabTransactions})
+      window->tcMain->setCurrentIndex(tab);
+    window->close();
+    window->ShutDown();
+    window.reset();
+    QCOMPARE(ReadBytes(DataFile()), bytes);
+    QCOMPARE(QFileInfo(DataFile()).lastModified(), written);
   }
 
   void cleanup() {

@@ -14,6 +14,7 @@
 #include "model/Transactions.h"
 #include "store/DataFile.h"
 #include "store/FileLock.h"
+#include "store/StoreChanges.h"
 #include "store/StoreError.h"
 #include "store/ValueStream.h"
 
@@ -83,6 +84,7 @@ void TGlobal::Initialise(TGlobalServices services) {
   ProgramName_ = "Tallyfold";
   ReadOnlyHolder_.clear();
   Unsaved_ = false;
+  CurrentPath_.clear();
   SaveListener_ = nullptr;
   SaveFailureNote_.clear();
 }
@@ -157,6 +159,12 @@ void TGlobal::SaveFile(const std::string& path) {
     Accounts.SaveToFile(path, true);
     return;
   }
+  if (FileIsCurrent()) {
+    // Rewriting the same content would cost the user seconds and the file its time.
+    Unsaved_ = false;
+    Notify(TSaveEvent::Saved);
+    return;
+  }
   try {
     SaveDataFile();
   } catch (const EFileLocked&) {
@@ -181,6 +189,18 @@ void TGlobal::SaveDataFile() {
   RemoveStaleTemporaries(DataFilePath_);
   KeepTodaysBackup();
   Accounts.SaveToFile(DataFilePath_, true);
+  MarkCurrent(DataFilePath_);
+}
+
+void TGlobal::MarkCurrent(const std::string& path) {
+  CurrentPath_ = path;
+  CurrentAt_ = ContentChangeCount();
+}
+
+bool TGlobal::FileIsCurrent() const {
+  // A change noted by a window counts even if the store did not see it.
+  return !Unsaved_ && !CurrentPath_.empty() && CurrentPath_ == DataFilePath_ &&
+         CurrentAt_ == ContentChangeCount();
 }
 
 void TGlobal::KeepTodaysBackup() {
@@ -241,6 +261,7 @@ bool TGlobal::TakeCommandLine(const std::vector<std::string>& args) {
 bool TGlobal::OpenDataFile() {
   if (!LoadFile("")) return false;
   FileLoaded_ = true;
+  if (!CertainlyAbsent(DataFilePath_)) MarkCurrent(DataFilePath_);
   Accounts.RecalculateBalances();
   return true;
 }

@@ -3,6 +3,7 @@
 // log) and knows where the data file is, how to open, save and back it up.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -81,6 +82,10 @@ class TGlobal {
   void NoteChange();
   // Changes since the last successful save of the data file.
   bool HasUnsavedChanges() const { return Unsaved_; }
+  // The data file on disk holds what the tree would write: it was read or
+  // saved, and nothing in the record store changed since. A save of the data
+  // file then writes nothing.
+  bool FileIsCurrent() const;
   void SetSaveListener(std::function<void(TSaveEvent)> listener) {
     SaveListener_ = std::move(listener);
   }
@@ -179,6 +184,8 @@ class TGlobal {
   void ReadIntoAccounts(const std::string& path);
   void ClearAccounts();
   void SaveDataFile();
+  // The tree now equals the file at `path` (read from it or written to it).
+  void MarkCurrent(const std::string& path);
   void KeepTodaysBackup();
   void Notify(TSaveEvent event) const;
   std::vector<std::string> WriteBackup(const std::string& chosenPath, int fileType, bool exact);
@@ -194,6 +201,8 @@ class TGlobal {
   std::string ProgramName_ = "Tallyfold";
   std::string ReadOnlyHolder_;
   bool Unsaved_ = false;
+  std::string CurrentPath_;      // the file the tree equals, empty when none
+  std::uint64_t CurrentAt_ = 0;  // the content count at which it did
   std::function<void(TSaveEvent)> SaveListener_;
   std::string SaveFailureNote_;
 };

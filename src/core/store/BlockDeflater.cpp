@@ -3,6 +3,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <atomic>
 #include <climits>
 #include <condition_variable>
 #include <cstring>
@@ -91,6 +92,45 @@ TBlockCache& Cache() {
   return *cache;
 }
 
+struct TStatsStore {
+  std::atomic<std::size_t> Reused{0}, Compressed{0}, Learnt{0};
+};
+
+TStatsStore& Stats() {
+  static TStatsStore* stats = new TStatsStore;
+  return *stats;
+}
+
+std::uint32_t AdlerOf(std::string_view data) {
+  return static_cast<std::uint32_t>(
+      adler32_z(adler32(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(data.data()), data.size()));
+}
+
+TBlockKey KeyOf(std::string_view content, const THash128& dictionary) {
+  TBlockKey key;
+  key.Content = Hash128(content);
+  key.Dictionary = dictionary;
+  key.Adler = AdlerOf(content);
+  key.Length = content.size();
+  return key;
+}
+
+// The last 32 KiB of the content so far: the dictionary of the next block.
+struct TWindow {
+  std::string Tail;
+
+  void Append(std::string_view data) {
+    if (data.size() >= TBlockDeflater::kDictionary) {
+      Tail.assign(data.substr(data.size() - TBlockDeflater::kDictionary));
+    } else {
+      Tail += data;
+      if (Tail.size() > TBlockDeflater::kDictionary)
+        Tail.erase(0, Tail.size() - TBlockDeflater::kDictionary);
+    }
+  }
+  THash128 Hash() const { return Hash128(Tail); }
+};
+
 std::string CompressBlock(std::string_view data, std::string_view dictionary) {
   z_stream s{};
   if (deflateInit2(&s, 9, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY) != Z_OK)
@@ -135,13 +175,13 @@ struct TJob {
 
 struct TBlockDeflater::TImpl {
   std::deque<TSlot> Slots;  // a deque: workers hold pointers while blocks are added
-  std::string Tail;         // the last 32 KiB of the content so far
-  THash128 TailHash = Hash128({});
+  TWindow Window;
   uLong Adler = adler32(0L, Z_NULL, 0);
+  std::size_t Reused = 0, Compressed = 0;
   std::unordered_map<TBlockKey, TCompressed, TBlockKeyHash> Previous;
 
   std::mutex Lock;
-  std::condition_variable Wake, Done;
+  std::condition_variable Wake, Done, Space;
   std::deque<TJob> Jobs;
   std::size_t Busy = 0;
   bool Stopping = false;
@@ -164,8 +204,10 @@ struct TBlockDeflater::TImpl {
       Jobs.pop_front();
       ++Busy;
       guard.unlock();
+      Space.notify_one();
       try {
-        job.Slot->Compressed = std::make_shared<const std::string>(CompressBlock(job.Data, job.Dictionary));
+        job.Slot->Compressed =
+            std::make_shared<const std::string>(CompressBlock(job.Data, job.Dictionary));
       } catch (...) {
         guard.lock();
         if (!Error) Error = std::current_exception();
@@ -196,36 +238,28 @@ struct TBlockDeflater::TImpl {
 
   void Add(std::string&& data) {
     TSlot& slot = Slots.emplace_back();
-    slot.Key.Content = Hash128(data);
-    slot.Key.Dictionary = TailHash;
-    slot.Key.Adler = static_cast<std::uint32_t>(
-        adler32_z(adler32(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(data.data()), data.size()));
-    slot.Key.Length = data.size();
+    slot.Key = KeyOf(data, Window.Hash());
     Adler = adler32_combine(Adler, slot.Key.Adler, static_cast<z_off_t>(data.size()));
-    const std::string dictionary = Tail;
-    UpdateTail(data);
     const auto found = Previous.find(slot.Key);
     if (found != Previous.end()) {
       slot.Compressed = found->second;
+      ++Reused;
+      Window.Append(data);
       Recycle(std::move(data));
       return;
     }
+    ++Compressed;
+    std::string dictionary = Window.Tail;
+    Window.Append(data);
     StartWorkers();
     {
-      std::lock_guard<std::mutex> guard(Lock);
-      Jobs.push_back({&slot, std::move(data), dictionary});
+      // A bounded queue: the writer waits for the compressors instead of
+      // holding the whole content in blocks waiting their turn.
+      std::unique_lock<std::mutex> guard(Lock);
+      Space.wait(guard, [this] { return Jobs.size() < Workers.size(); });
+      Jobs.push_back({&slot, std::move(data), std::move(dictionary)});
     }
     Wake.notify_one();
-  }
-
-  void UpdateTail(const std::string& data) {
-    if (data.size() >= kDictionary) {
-      Tail.assign(data, data.size() - kDictionary, kDictionary);
-    } else {
-      Tail += data;
-      if (Tail.size() > kDictionary) Tail.erase(0, Tail.size() - kDictionary);
-    }
-    TailHash = Hash128(Tail);
   }
 
   void Recycle(std::string&& buffer) {
@@ -240,7 +274,9 @@ TBlockDeflater::TBlockDeflater() : Impl_(std::make_unique<TImpl>()) {
   Impl_->Previous = Cache().Blocks;
 }
 
-TBlockDeflater::~TBlockDeflater() { Impl_->StopWorkers(); }
+TBlockDeflater::~TBlockDeflater() {
+  Impl_->StopWorkers();
+}
 
 void TBlockDeflater::AddBlock(std::string&& block) {
   if (block.empty()) return;
@@ -282,9 +318,16 @@ std::string TBlockDeflater::Finish() {
   out += std::string("\x03\x00", 2);  // an empty final block closes the stream
   const uLong adler = Impl_->Adler;
   for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>((adler >> shift) & 0xFF);
+  Stats().Reused = Impl_->Reused;
+  Stats().Compressed = Impl_->Compressed;
   std::lock_guard<std::mutex> guard(Cache().Lock);
   Cache().Blocks = std::move(used);
   return out;
+}
+
+void TBlockDeflater::ForgetBlocks() {
+  std::lock_guard<std::mutex> guard(Cache().Lock);
+  Cache().Blocks.clear();
 }
 
 std::string TBlockDeflater::Deflate(std::string_view content) {
@@ -293,6 +336,90 @@ std::string TBlockDeflater::Deflate(std::string_view content) {
   for (std::size_t at = 0; at < content.size(); at += piece)
     deflater.AddBlock(std::string(content.substr(at, piece)));
   return deflater.Finish();
+}
+
+TDeflateStats DeflateStats() {
+  TDeflateStats stats;
+  stats.BlocksReused = Stats().Reused;
+  stats.BlocksCompressed = Stats().Compressed;
+  stats.BlocksLearnt = Stats().Learnt;
+  return stats;
+}
+
+struct TBlockHarvest::TImpl {
+  std::string_view Compressed;
+  static constexpr std::size_t kNotStarted = static_cast<std::size_t>(-1);
+  std::size_t SpanStart = kNotStarted;
+  std::size_t ContentSoFar = 0;
+  std::string Pending;  // the content since SpanStart
+  TWindow Window;
+  std::unordered_map<TBlockKey, TCompressed, TBlockKeyHash> Learnt;
+  bool Usable = true;
+};
+
+namespace {
+std::atomic<bool> HarvestEnabled{true};
+}  // namespace
+
+void TBlockHarvest::SetEnabled(bool enabled) { HarvestEnabled = enabled; }
+
+bool TBlockHarvest::Enabled() { return HarvestEnabled; }
+
+TBlockHarvest::TBlockHarvest(std::string_view compressed) : Impl_(std::make_unique<TImpl>()) {
+  Impl_->Compressed = compressed;
+}
+
+TBlockHarvest::~TBlockHarvest() = default;
+
+void TBlockHarvest::AddContent(const std::uint8_t* data, std::size_t size) {
+  TImpl& h = *Impl_;
+  h.ContentSoFar += size;
+  if (h.SpanStart == TImpl::kNotStarted) {
+    h.Window.Append({reinterpret_cast<const char*>(data), size});
+    return;
+  }
+  // A block longer than any this program writes is no block of ours; keep
+  // no more than a few of them in memory.
+  if (h.Pending.size() + size > 4 * TBlockDeflater::kMaxBlock) {
+    h.Window.Append(h.Pending);
+    h.Window.Append({reinterpret_cast<const char*>(data), size});
+    h.Pending.clear();
+    h.SpanStart = TImpl::kNotStarted;
+    return;
+  }
+  h.Pending.append(reinterpret_cast<const char*>(data), size);
+}
+
+void TBlockHarvest::AtBlockBoundary(std::size_t consumed) {
+  TImpl& h = *Impl_;
+  if (consumed > h.Compressed.size()) return;
+  if (h.ContentSoFar == 0 && h.SpanStart == TImpl::kNotStarted) {
+    h.SpanStart = consumed;  // just after the zlib header
+    return;
+  }
+  // Only an empty stored block (0x0000 0xFFFF) marks the end of a writer's block.
+  static constexpr char kSyncMark[] = {'\x00', '\x00', '\xFF', '\xFF'};
+  if (consumed < 4 || h.Compressed.substr(consumed - 4, 4) != std::string_view(kSyncMark, 4))
+    return;
+  if (h.SpanStart != TImpl::kNotStarted && consumed > h.SpanStart && !h.Pending.empty()) {
+    const TBlockKey key = KeyOf(h.Pending, h.Window.Hash());
+    h.Learnt.emplace(key, std::make_shared<const std::string>(
+                              h.Compressed.substr(h.SpanStart, consumed - h.SpanStart)));
+  }
+  // Content seen outside a span (a too long one) still moves the window on.
+  h.Window.Append(h.Pending);
+  h.Pending.clear();
+  h.SpanStart = consumed;
+}
+
+void TBlockHarvest::Finish() {
+  TImpl& h = *Impl_;
+  // A stream without a single block of ours leaves the cache as it was: a
+  // file from elsewhere is compressed in full by its first save anyway.
+  Stats().Learnt = h.Learnt.size();
+  if (h.Learnt.empty()) return;
+  std::lock_guard<std::mutex> guard(Cache().Lock);
+  Cache().Blocks = std::move(h.Learnt);
 }
 
 }  // namespace tf

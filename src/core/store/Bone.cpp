@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <new>
+#include <utility>
 
 #include "store/BackgroundSource.h"
 #include "store/BlockDeflater.h"
@@ -22,8 +23,12 @@ void TBone::SetKindName(const std::string& name) {
   std::string lower = name.substr(from, to - from);
   for (char& c : lower)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  if (lower == "list") Kind_ = TBoneKind::List;
-  else if (lower == "single") Kind_ = TBoneKind::Single;
+  TBoneKind kind = Kind_;
+  if (lower == "list") kind = TBoneKind::List;
+  else if (lower == "single") kind = TBoneKind::Single;
+  if (kind == Kind_) return;
+  Kind_ = kind;
+  NoteContentChange();
 }
 
 TBone* TBone::AddRow(std::unique_ptr<TBone> row) { return Rows_.Add(std::move(row)); }
@@ -47,11 +52,14 @@ void TBone::AssignFields(const TBone* source, bool withListFields) {
 }
 
 void TBone::SortRows(const TRowCompare& compare) {
+  // Rows already in order stay as they are, and count as no change.
+  const auto& rows = std::as_const(Rows_).Items();
+  const auto before = [&](const std::unique_ptr<TBone>& a, const std::unique_ptr<TBone>& b) {
+    return compare(a.get(), b.get()) < 0;
+  };
+  if (std::is_sorted(rows.begin(), rows.end(), before)) return;
   auto& items = Rows_.Items();
-  std::stable_sort(items.begin(), items.end(),
-                   [&](const std::unique_ptr<TBone>& a, const std::unique_ptr<TBone>& b) {
-                     return compare(a.get(), b.get()) < 0;
-                   });
+  std::stable_sort(items.begin(), items.end(), before);
 }
 
 void TBone::AddDefinedFields(TBoneFieldList& list,
@@ -95,6 +103,7 @@ TAtom ReadAtom(TStreamReader& reader, std::string& scratch, TAtom expected) {
 
 void TBone::ReadFrom(TStreamReader& reader, int depth) {
   if (depth > kMaxDepth) throw EReadError("Tables are nested too deeply");
+  NoteContentChange();
   // One buffer for the whole read: every row's texts are compared with the
   // atoms it already has, and the rows below are read after the last use.
   thread_local std::string scratch;

@@ -11,6 +11,7 @@
 #include "store/Atom.h"
 #include "store/BoneBase.h"
 #include "store/BoneFieldList.h"
+#include "store/StoreChanges.h"
 
 namespace tf {
 
@@ -30,11 +31,18 @@ class TBone : public TBoneBase {
   TBone* OwnerBone() const { return static_cast<TBone*>(Owner()); }
 
   const std::string& Name() const { return Name_; }
-  void SetName(const std::string& name) { Name_ = TAtom(name); }
+  void SetName(const std::string& name) {
+    Name_ = TAtom(name);
+    NoteContentChange();
+  }
   const std::string& Info() const { return Info_; }
-  void SetInfo(const std::string& info) { Info_ = TAtom(info); }
-  bool Flag1 = false, Flag2 = false, Flag3 = false;
-  bool Deleted = false;
+  void SetInfo(const std::string& info) {
+    Info_ = TAtom(info);
+    NoteContentChange();
+  }
+  // Stored flags: setting one to another value counts as a change of the content.
+  TStoredFlag Flag1, Flag2, Flag3;
+  TStoredFlag Deleted;
 
   TBoneKind Kind() const { return Kind_; }
   // Which class of the model this object is, without a dynamic_cast: each
@@ -42,7 +50,10 @@ class TBone : public TBoneBase {
   // none. See BoneAs.
   std::uint8_t ClassTag() const { return ClassTag_; }
   const std::string& DisplayTemplate() const { return DisplayTemplate_; }
-  void SetDisplayTemplate(const std::string& text) { DisplayTemplate_ = TAtom(text); }
+  void SetDisplayTemplate(const std::string& text) {
+    DisplayTemplate_ = TAtom(text);
+    NoteContentChange();
+  }
 
   virtual void SetModified(bool modified) { Modified_ = modified; }
   virtual bool GetModified() const { return Modified_; }
@@ -117,7 +128,7 @@ class TBone : public TBoneBase {
   std::uint8_t ClassTag_ = 0;
   TBoneBaseList<TBone> Children_;
   TBoneFieldList ListFields_;
-  bool Modified_ = false;
+  TStoredFlag Modified_;
   TAtom DisplayTemplate_;
   TAtom SelectProc_, SearchProc_, DeleteProc_, UpdateProc_, InsertProc_;
 };

@@ -241,11 +241,15 @@ bool TBoneField::CanHold(const TVariant& value, TBoneFieldKind kind) const {
 }
 
 void TBoneField::SetValue(const TVariant& value) {
-  if (CanHoldAs(value, Kind(), AllowNull())) Value_ = value;
+  if (!CanHoldAs(value, Kind(), AllowNull()) || Value_ == value) return;
+  Value_ = value;
+  NoteContentChange();
 }
 
 void TBoneField::SetValue(TVariant&& value) {
-  if (CanHoldAs(value, Kind(), AllowNull())) Value_ = std::move(value);
+  if (!CanHoldAs(value, Kind(), AllowNull()) || Value_ == value) return;
+  Value_ = std::move(value);
+  NoteContentChange();
 }
 
 TVariant TBoneField::GetEditValue() const {
@@ -253,7 +257,11 @@ TVariant TBoneField::GetEditValue() const {
 }
 
 void TBoneField::SetEditValue(const TVariant& value) {
-  if (CanHoldAs(value, Kind(), AllowNull())) EditValue_ = InternEditValue(value);
+  if (!CanHoldAs(value, Kind(), AllowNull())) return;
+  const TVariant* interned = InternEditValue(value);
+  if (interned == EditValue_) return;
+  EditValue_ = interned;
+  NoteContentChange();
 }
 
 TVariant TBoneField::ConvertToKind(const TVariant& held) const {
@@ -349,6 +357,7 @@ void TBoneField::SetKindName(const std::string& name) {
 
 void TBoneField::Assign(const TBoneField* other) {
   if (other == nullptr) return;
+  NoteContentChange();
   const TFieldDef& o = other->Def();
   TVariant value = other->GetValue();
   if (CanHoldAs(value, o.Kind, o.AllowNull)) Value_ = std::move(value);
@@ -402,12 +411,20 @@ bool TBoneField::TakeSameColumn(TBoneField& other) {
 
 void TBoneField::WriteTo(TStreamWriter& writer) const {
   writer.WriteRaw(Def_->Head);
-  const TVarType tag = TagOfKind(Kind());
-  if (Value_.Type() == tag && Kind() != TBoneFieldKind::Float && Kind() != TBoneFieldKind::Unknow)
-    writer.WriteVariant(Value_);
-  else
-    writer.WriteVariant(ConvertToKind(Value_));
-  writer.WriteVariant(ConvertToKind(EditValue_ ? *EditValue_ : NullVariant()));
+  // Values that already have the kind's tag are written as held, and a Null
+  // text slot as the default's text, so that a save makes no copies of them.
+  const TBoneFieldKind kind = Kind();
+  const TVarType tag = TagOfKind(kind);
+  const bool asHeld = kind != TBoneFieldKind::Float && kind != TBoneFieldKind::Unknow;
+  const bool text = kind == TBoneFieldKind::String || kind == TBoneFieldKind::TextBlob;
+  for (const TVariant* slot : {&Value_, EditValue_ ? EditValue_ : &NullVariant()}) {
+    if (asHeld && slot->Type() == tag)
+      writer.WriteVariant(*slot);
+    else if (text && slot->IsNull())
+      writer.WriteVariant(Def_->DefaultText);
+    else
+      writer.WriteVariant(ConvertToKind(*slot));
+  }
   writer.WriteRaw(Def_->Tail);
 }
 

@@ -8,6 +8,7 @@
 
 #include "store/Atom.h"
 #include "store/BoneBase.h"
+#include "store/StoreChanges.h"
 #include "store/Variant.h"
 
 namespace tf {
@@ -104,6 +105,7 @@ class TBoneField : public TBoneBase {
     TFieldDef def = Def_->Def;
     change(def);
     Def_ = InternFieldDef(def);
+    NoteContentChange();
   }
 
   void WriteTo(TStreamWriter& writer) const;
@@ -112,7 +114,10 @@ class TBoneField : public TBoneBase {
   void ReadFrom(TStreamReader& reader, const TFieldDefNode* expected);
   void SetMerged(bool merged) { Merged_ = merged; }
   // Gives the field a definition built once for a whole table class.
-  void SetDefNode(const TFieldDefNode* node) { Def_ = node; }
+  void SetDefNode(const TFieldDefNode* node) {
+    Def_ = node;
+    NoteContentChange();
+  }
 
  private:
   TVariant ConvertToKind(const TVariant& held) const;

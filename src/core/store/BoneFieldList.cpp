@@ -34,6 +34,7 @@ std::string ReplaceAllIgnoreCase(const std::string& text, const std::string& wha
 }  // namespace
 
 TBoneField* TBoneFieldList::AddField() {
+  NoteContentChange();
   Fields_.emplace_back(this);
   return &Fields_.back();
 }
@@ -93,6 +94,7 @@ std::string TBoneFieldList::FormatText(const std::string& templ) const {
 void TBoneFieldList::MoveField(int from, int to) {
   if (from < 0 || from >= Count()) throw EListError(from);
   if (to < 0 || to >= Count()) throw EListError(to);
+  NoteContentChange();
   TBoneField moving = std::move(Fields_[static_cast<std::size_t>(from)]);
   Fields_.erase(Fields_.begin() + from);
   Fields_.insert(Fields_.begin() + to, std::move(moving));
@@ -100,6 +102,7 @@ void TBoneFieldList::MoveField(int from, int to) {
 
 void TBoneFieldList::Delete(int index) {
   if (index < 0 || index >= Count()) throw EListError(index);
+  NoteContentChange();
   Fields_.erase(Fields_.begin() + index);
 }
 

@@ -29,7 +29,10 @@ class TBoneFieldList : public TBoneBase {
   void AssignValues(const TBoneFieldList& other);
   std::string FormatText(const std::string& templ) const;
   void MoveField(int from, int to);
-  void Clear() { Fields_.clear(); }
+  void Clear() {
+    NoteContentChange();
+    Fields_.clear();
+  }
   void Delete(int index);
   void Reserve(std::size_t count) { Fields_.reserve(count); }
 

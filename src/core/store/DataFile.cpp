@@ -207,10 +207,12 @@ int RemoveStaleTemporaries(const std::string& path) {
 
 std::string DeflateContent(std::string_view content) { return TBlockDeflater::Deflate(content); }
 
-TInflateSource::TInflateSource(std::string_view compressed) {
+TInflateSource::TInflateSource(std::string_view compressed)
+    : Harvest_(TBlockHarvest::Enabled() ? std::make_unique<TBlockHarvest>(compressed) : nullptr) {
   if (inflateInit2(&Stream_, 15) != Z_OK) throw EStoreError("Decompression error");
   Stream_.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed.data()));
   Stream_.avail_in = static_cast<uInt>(std::min<std::size_t>(compressed.size(), UINT_MAX));
+  Begin_ = Stream_.next_in;
 }
 
 TInflateSource::~TInflateSource() { inflateEnd(&Stream_); }
@@ -219,10 +221,17 @@ std::size_t TInflateSource::Read(std::uint8_t* buffer, std::size_t max) {
   if (Finished_ || max == 0) return 0;
   Stream_.next_out = buffer;
   Stream_.avail_out = static_cast<uInt>(std::min<std::size_t>(max, UINT_MAX));
-  while (Stream_.avail_out == static_cast<uInt>(std::min<std::size_t>(max, UINT_MAX))) {
-    const int result = inflate(&Stream_, Z_NO_FLUSH);
+  // Stopping at every deflate block lets the harvest see where blocks end;
+  // the buffer is still filled whole, so a fault found further on is met
+  // before its content is handed out, as without the stops.
+  while (Stream_.avail_out != 0) {
+    const Bytef* produced = Stream_.next_out;
+    const int result = inflate(&Stream_, Z_BLOCK);
+    if (Harvest_)
+      Harvest_->AddContent(produced, static_cast<std::size_t>(Stream_.next_out - produced));
     if (result == Z_STREAM_END) {
       Finished_ = true;
+      if (Harvest_) Harvest_->Finish();
       break;
     }
     if (result == Z_BUF_ERROR || (result == Z_OK && Stream_.avail_in == 0 &&
@@ -233,6 +242,9 @@ std::size_t TInflateSource::Read(std::uint8_t* buffer, std::size_t max) {
       throw EStoreError(std::string("Decompression error: ") +
                         (Stream_.msg ? Stream_.msg : "the data is not a zlib stream"));
     }
+    // Between two blocks (128), not in the last one (64), no bits left over.
+    if (Harvest_ && (Stream_.data_type & (256 | 128 | 64 | 63)) == 128)
+      Harvest_->AtBlockBoundary(static_cast<std::size_t>(Stream_.next_in - Begin_));
   }
   return static_cast<std::size_t>(Stream_.next_out - buffer);
 }

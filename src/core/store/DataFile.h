@@ -6,6 +6,7 @@
 
 #include <zlib.h>
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -37,7 +38,10 @@ int RemoveStaleTemporaries(const std::string& path);
 // One standard zlib stream of `content`, as deflate level 9 writes it.
 std::string DeflateContent(std::string_view content);
 
-// Inflates a zlib stream piece by piece for the stream reader.
+class TBlockHarvest;
+
+// Inflates a zlib stream piece by piece for the stream reader. On the way it
+// learns the stream's blocks for the next save (TBlockHarvest).
 class TInflateSource : public TByteSource {
  public:
   explicit TInflateSource(std::string_view compressed);
@@ -49,6 +53,8 @@ class TInflateSource : public TByteSource {
 
  private:
   z_stream Stream_{};
+  const Bytef* Begin_ = nullptr;
+  std::unique_ptr<TBlockHarvest> Harvest_;
   bool Finished_ = false;
 };
 

@@ -80,6 +80,7 @@ TEST_F(GlobalTest, OtherFilesInTheBackupsFolderAreLeftAlone) {
   ASSERT_TRUE(Global().OpenDataFile());
   for (int day = 1; day <= 20; ++day) {
     clock = EncodeDate(2026, 10, day);
+    AddAccount("day " + std::to_string(day));  // a save with nothing to write keeps no backup
     Global().SaveFile();
   }
   EXPECT_EQ(ListDailyBackups(DataFile()).size(), 14u);
@@ -95,6 +96,7 @@ TEST_F(GlobalTest, ADamagedDataFileIsOfferedTheNewestBackupThatReads) {
   AddAccount("Savings");
   Global().SaveFile();  // keeps the file of one account as the 9th's backup
   clock = EncodeDate(2026, 12, 10);
+  AddAccount("Loan");
   Global().SaveFile();  // keeps two accounts as the 10th's
   Start();
   // The 10th's backup and the data file are damaged since.
