@@ -5,7 +5,6 @@
 
 #include "CliCommand.h"
 #include "CliData.h"
-#include "app/AccountLookup.h"
 #include "app/Backup.h"
 #include "app/Global.h"
 #include "import/CSVParser.h"
@@ -13,6 +12,7 @@
 #include "import/StatementFormats.h"
 #include "import/StatementImport.h"
 #include "store/Variant.h"
+#include "workspace/AccountLookup.h"
 
 namespace tf::cli {
 namespace {

@@ -59,7 +59,7 @@ TImportResult ImportLines(const TAccount& root, TAccount& account, std::vector<T
                           bool ignoreZero, const TImportCallbacks& callbacks);
 
 // What follows a confirmed import: the account's transactions in date order,
-// every running balance, a fresh month index, then `save` (when given).
+// every running balance, the category list, then `save` (when given).
 void FinishImport(TAccount& root, TAccount& account, const std::function<void()>& save);
 
 }  // namespace tf

@@ -13,8 +13,8 @@
 #include <QVBoxLayout>
 
 #include "gui/app/RowCombos.h"
+#include "gui/app/WorkspaceDialogs.h"
 #include "gui/workspace/DialogLook.h"
-#include "gui/workspace/WorkspaceDialogs.h"
 #include "import/CSVParser.h"
 #include "import/StatementCheck.h"
 #include "import/StatementImport.h"

@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "app/Global.h"
+#include "gui/app/WorkspaceDialogs.h"
 #include "gui/workspace/FrmStatementImport.h"
-#include "gui/workspace/WorkspaceDialogs.h"
 #include "import/CSVParser.h"
 #include "import/StatementCheck.h"
 #include "import/StatementFormats.h"

@@ -1,9 +1,8 @@
 // The statement format last chosen and the getting-started panel flag.
-#include "app/AppPreferences.h"
-
 #include <gtest/gtest.h>
 
-#include "app/MemoryPreferenceStore.h"
+#include "app/AppPreferences.h"
+#include "base/MemoryPreferenceStore.h"
 
 namespace tf {
 namespace {
