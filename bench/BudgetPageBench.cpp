@@ -13,9 +13,9 @@
 
 #include "app/Global.h"
 #include "gui/app/FormLook.h"
+#include "gui/app/WorkspaceDialogs.h"
 #include "gui/budgets/BudgetDialogs.h"
 #include "gui/budgets/FrmBudgetViewer.h"
-#include "gui/workspace/WorkspaceDialogs.h"
 #include "model/Account.h"
 #include "model/Budget.h"
 #include "model/Transactions.h"
@@ -93,7 +93,8 @@ struct TPage {
     Global().Reset();
     FillAccounts(transactions);
     Global().Accounts.RebuildCategoryList();
-    Viewer = std::make_unique<TfrmBudgetViewer>(Global(), DesktopDialogs(), DesktopBudgetDialogs());
+    Viewer = std::make_unique<TfrmBudgetViewer>(Global(), DesktopDialogs(Global()),
+                                                DesktopBudgetDialogs());
     Viewer->resize(1100, 700);
     Viewer->show();
     Viewer->ShowMonth(EncodeDate(kYear, kMonth, 1));

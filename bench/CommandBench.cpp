@@ -15,11 +15,11 @@
 #include <random>
 #include <string>
 
-#include "app/Formats.h"
 #include "app/Global.h"
+#include "base/Formats.h"
 #include "gui/app/DateConversion.h"
+#include "gui/app/WorkspaceDialogs.h"
 #include "gui/workspace/FrmTransactionViewer.h"
-#include "gui/workspace/WorkspaceDialogs.h"
 #include "model/Account.h"
 #include "model/Transactions.h"
 #include "store/DateTime.h"
@@ -67,7 +67,7 @@ TAccount* NewAccount(const std::string& name, int transactions, std::mt19937_64&
 }
 
 TWorkspaceDialogs AgreeingDialogs() {
-  TWorkspaceDialogs dialogs = DesktopDialogs();
+  TWorkspaceDialogs dialogs = DesktopDialogs(Global());
   dialogs.Confirm = [](QWidget*, const QString&) { return true; };
   dialogs.Inform = dialogs.Warn = [](QWidget*, const QString&, const QString&) {};
   return dialogs;

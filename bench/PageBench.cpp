@@ -15,8 +15,8 @@
 
 #include "app/Global.h"
 #include "gui/app/FormLook.h"
+#include "gui/app/WorkspaceDialogs.h"
 #include "gui/workspace/FrmTransactionViewer.h"
-#include "gui/workspace/WorkspaceDialogs.h"
 #include "model/Account.h"
 #include "model/Transactions.h"
 #include "store/DateTime.h"
@@ -95,7 +95,7 @@ struct TPage {
     NewAccount("Cheque", transactions, random);
     NewAccount("Savings", 10, random);
     Global().Accounts.RebuildCategoryList();
-    Viewer = std::make_unique<TfrmTransactionViewer>(Global(), DesktopDialogs());
+    Viewer = std::make_unique<TfrmTransactionViewer>(Global(), DesktopDialogs(Global()));
     Viewer->resize(1100, 700);
     Viewer->show();
     QApplication::processEvents();

@@ -13,9 +13,9 @@
 #include "SampleData.h"
 #include "app/Global.h"
 #include "gui/app/FormLook.h"
+#include "gui/app/WorkspaceDialogs.h"
 #include "gui/reports/ChartView.h"
 #include "gui/reports/FrmReportView.h"
-#include "gui/workspace/WorkspaceDialogs.h"
 #include "reports/ReportCharts.h"
 
 namespace {
@@ -47,7 +47,8 @@ struct TPage {
     bench::FillAccounts(Global().Accounts, transactions, 10);
     Global().Accounts.RebuildCategoryList();
     Global().Accounts.RecalculateBalances();
-    View = std::make_unique<TfrmReportView>(Global(), DesktopDialogs(), nullptr, &PickerDay);
+    View =
+        std::make_unique<TfrmReportView>(Global(), DesktopDialogs(Global()), nullptr, &PickerDay);
     View->resize(1100, 700);
     View->show();
     View->ShowReports();

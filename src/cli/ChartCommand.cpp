@@ -12,12 +12,12 @@
 #include "CliData.h"
 #include "CliOptions.h"
 #include "ExpenseCharts.h"
-#include "app/AccountLookup.h"
-#include "app/AmountEntry.h"
-#include "app/Formats.h"
 #include "app/Global.h"
+#include "base/Formats.h"
 #include "model/Account.h"
 #include "reports/ReportCharts.h"
+#include "workspace/AccountLookup.h"
+#include "workspace/AmountEntry.h"
 
 namespace tf::cli {
 namespace {

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "CliData.h"
-#include "app/Formats.h"
+#include "base/Formats.h"
 #include "store/Variant.h"
 
 namespace tf::cli {

@@ -1,7 +1,7 @@
 #include "ExpenseCharts.h"
 
 #include "CliData.h"
-#include "app/Formats.h"
+#include "base/Formats.h"
 #include "reports/ExpenseReport.h"
 #include "reports/MonthCompare.h"
 #include "reports/ReportPeriods.h"

@@ -7,7 +7,7 @@
 #include "CliData.h"
 #include "StatementFormatChoice.h"
 #include "ProfileCommands.h"
-#include "app/AccountLookup.h"
+#include "workspace/AccountLookup.h"
 #include "app/Backup.h"
 #include "app/Global.h"
 #include "import/CSVParser.h"
@@ -15,6 +15,7 @@
 #include "import/StatementFormats.h"
 #include "import/StatementImport.h"
 #include "store/Variant.h"
+#include "workspace/AccountLookup.h"
 
 namespace tf::cli {
 namespace {

@@ -7,13 +7,13 @@
 
 #include "CliData.h"
 #include "CliOptions.h"
-#include "app/AccountLookup.h"
-#include "app/MemoryPreferenceStore.h"
-#include "app/NumberFormat.h"
-#include "app/TransactionListing.h"
+#include "base/MemoryPreferenceStore.h"
+#include "base/NumberFormat.h"
 #include "model/Account.h"
 #include "reports/MonthlyCategoryReport.h"
 #include "reports/MonthlyReportText.h"
+#include "workspace/AccountLookup.h"
+#include "workspace/TransactionListing.h"
 
 #ifdef TALLYFOLD_CLI_PLATFORM
 #include "platform/QtPreferenceStore.h"

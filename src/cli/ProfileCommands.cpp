@@ -14,7 +14,7 @@
 #include "import/StatementCheck.h"
 #include "import/StatementImport.h"
 #include "model/Account.h"
-#include "model/CsvProfiles.h"
+#include "import/CsvProfiles.h"
 
 namespace tf::cli {
 namespace {

@@ -8,8 +8,8 @@
 #include "CliData.h"
 #include "CliOptions.h"
 #include "MonthlyReportCommand.h"
-#include "app/Formats.h"
 #include "app/Global.h"
+#include "base/Formats.h"
 #include "budgets/BudgetExport.h"
 #include "budgets/BudgetMonth.h"
 #include "reports/FinancialYearReport.h"
@@ -41,7 +41,7 @@ TDateTime ParseDayOption(const std::string& name, const std::string& text) {
 TBudgetMonth ParseMonthOption(const std::string& text) {
   const auto month = ParseMonthText(text);
   if (!month) throw ECliUsage("\"--month\" must be a month like Mar 2026, not \"" + text + "\"");
-  return TBudgetMonth(month->first, month->second);
+  return TBudgetMonth(Global().Accounts, month->first, month->second);
 }
 
 void WriteOut(const std::string& path, const std::string& text) {

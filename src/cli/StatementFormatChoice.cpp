@@ -7,7 +7,7 @@
 #include "import/StatementFormats.h"
 #include "import/ProfileCSVParser.h"
 #include "import/StatementRecognition.h"
-#include "model/CsvProfiles.h"
+#include "import/CsvProfiles.h"
 
 namespace tf::cli {
 

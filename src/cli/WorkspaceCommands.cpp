@@ -5,11 +5,11 @@
 #include "CliCommand.h"
 #include "CliData.h"
 #include "CliOptions.h"
-#include "app/AccountLookup.h"
 #include "app/Global.h"
-#include "app/RecognitionRun.h"
-#include "app/TransactionQuery.h"
 #include "model/Transactions.h"
+#include "workspace/AccountLookup.h"
+#include "workspace/RecognitionRun.h"
+#include "workspace/TransactionQuery.h"
 
 namespace tf::cli {
 namespace {

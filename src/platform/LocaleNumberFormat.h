@@ -4,7 +4,7 @@
 
 #include <QLocale>
 
-#include "app/SystemNumberFormat.h"
+#include "base/SystemNumberFormat.h"
 
 namespace tf {
 

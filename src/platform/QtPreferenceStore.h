@@ -6,7 +6,7 @@
 #include <QString>
 #include <string>
 
-#include "app/PreferenceStore.h"
+#include "base/PreferenceStore.h"
 
 namespace tf {
 

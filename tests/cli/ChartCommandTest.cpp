@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "CliFixture.h"
-#include "app/CategoryList.h"
+#include "base/CategoryList.h"
 #include "model/Account.h"
 #include "model/Transactions.h"
 

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "CliFixture.h"
 #include "model/Account.h"
 #include "model/Transactions.h"
 #include "store/DataFile.h"
@@ -15,35 +16,14 @@ namespace tf {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace tf::testing;
 
-struct TRun {
-  int Status;
-  std::string Out, Err;
-};
-
-struct CliDataTest : ::testing::Test {
-  fs::path dir;
+struct CliDataTest : CliFixture {
   void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("tallyfold-clidata-" + std::to_string(::getpid()) + "-" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
+    CliFixture::SetUp();
     fs::create_directories(dir / "config");
   }
-  void TearDown() override { fs::remove_all(dir); }
-  std::string Path(const std::string& name) const { return (dir / name).string(); }
   std::string DefaultFile() const { return Path("Documents/Tallyfold/data.tfold"); }
-
-  // The command with a home folder of its own, so the user's real documents
-  // and settings stay out of reach.
-  TRun Run(const std::string& args) {
-    const std::string out = Path("stdout"), err = Path("stderr");
-    const std::string command = "HOME='" + dir.string() + "' XDG_CONFIG_HOME='" + Path("config") +
-                                "' " + TALLYFOLD_CLI + " " + args + " </dev/null >" + out + " 2>" +
-                                err;
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadWholeFile(out), ReadWholeFile(err)};
-  }
 };
 
 // One current account: starting balance 100, a live payment of 125.50 and a

@@ -8,6 +8,7 @@
 #include <map>
 #include <sstream>
 
+#include "CliFixture.h"
 #include "StoreFixtures.h"
 #include "store/DataFile.h"
 
@@ -17,32 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace tf::testing;
 
-struct TRun {
-  int Status;
-  std::string Out, Err;
-};
-
-struct CliTest : ::testing::Test {
-  fs::path dir;
-  void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("tallyfold-cli-" + std::to_string(::getpid()) + "-" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-  std::string Path(const char* name) const { return (dir / name).string(); }
-
-  TRun Run(const std::string& args) {
-    const std::string out = Path("stdout"), err = Path("stderr");
-    const std::string command =
-        std::string(TALLYFOLD_CLI) + " " + args + " </dev/null >" + out + " 2>" + err;
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadWholeFile(out), ReadWholeFile(err)};
-  }
-  std::string Quoted(const std::string& path) { return "'" + path + "'"; }
-};
+struct CliTest : CliFixture {};
 
 TEST_F(CliTest, HelpListsEveryCommandInOneColumnLayout) {
   const TRun run = Run("--help");

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "CliFixture.h"
 #include "model/Account.h"
 #include "model/Transactions.h"
 #include "store/DataFile.h"
@@ -15,20 +16,11 @@ namespace tf {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace tf::testing;
 
-struct TRun {
-  int Status;
-  std::string Out, Err;
-};
-
-struct ImportCommandTest : ::testing::Test {
-  fs::path dir;
+struct ImportCommandTest : CliFixture {
   void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("tallyfold-import-" + std::to_string(::getpid()) + "-" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    CliFixture::SetUp();
     TAccount root;
     TAccount* account = root.NewAccount();
     account->FieldAt(TAccount::fAccountID)->SetValue(TVariant::String("{0A}"));
@@ -36,16 +28,7 @@ struct ImportCommandTest : ::testing::Test {
     account->FieldAt(TAccount::fStartingBalance)->SetValue(TVariant::String("100"));
     root.SaveToFile(Data(), true);
   }
-  void TearDown() override { fs::remove_all(dir); }
-  std::string Data() const { return (dir / "data.tfold").string(); }
-
-  TRun Run(const std::string& args) {
-    const std::string out = (dir / "stdout").string(), err = (dir / "stderr").string();
-    const std::string command = "HOME='" + dir.string() + "' " + TALLYFOLD_CLI + " " + args +
-                                " </dev/null >'" + out + "' 2>'" + err + "'";
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadWholeFile(out), ReadWholeFile(err)};
-  }
+  std::string Data() const { return Path("data.tfold"); }
   std::string Fixture(const char* name) const {
     return std::string("'") + TALLYFOLD_TEST_DATA + "/import/" + name + "'";
   }

@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "../core/calculators/GoldenFile.h"
+#include "../support/GoldenFile.h"
 #include "CliFixture.h"
 #include "model/Account.h"
 #include "model/Transactions.h"

@@ -3,7 +3,7 @@
 
 #include "CliFixture.h"
 #include "model/Account.h"
-#include "model/CsvProfiles.h"
+#include "import/CsvProfiles.h"
 #include "model/Transactions.h"
 
 namespace tf {

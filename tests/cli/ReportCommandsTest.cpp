@@ -5,9 +5,10 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "CliFixture.h"
 #include "app/Global.h"
-#include "app/MemoryPreferenceStore.h"
-#include "app/NumberFormat.h"
+#include "base/MemoryPreferenceStore.h"
+#include "base/NumberFormat.h"
 #include "budgets/BudgetExport.h"
 #include "budgets/BudgetMonth.h"
 #include "model/Budget.h"
@@ -19,6 +20,7 @@ namespace tf {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace tf::testing;
 
 void Text(TBone& row, int field, const std::string& text) {
   row.FieldAt(field)->SetValue(TVariant::String(text));
@@ -66,43 +68,20 @@ void FillData(TAccount& root) {
   }
 }
 
-struct TRun {
-  int Status;
-  std::string Out, Err;
-};
-
-struct ReportCommandsTest : ::testing::Test {
-  fs::path dir;
+struct ReportCommandsTest : CliFixture {
   std::string data;
 
   void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("tallyfold-report-" + std::to_string(::getpid()) + "-" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    CliFixture::SetUp();
     data = Path("data.tfold");
     TAccount root;
     FillData(root);
     root.SaveToFile(data, true);
   }
-  void TearDown() override { fs::remove_all(dir); }
-  std::string Path(const std::string& name) const { return (dir / name).string(); }
-
-  TRun Run(const std::string& args) {
-    const std::string out = Path("stdout"), err = Path("stderr");
-    const std::string command =
-        std::string(TALLYFOLD_CLI) + " " + args + " </dev/null >" + out + " 2>" + err;
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadWholeFile(out), ReadWholeFile(err)};
-  }
   std::string DataArg() const { return "--data '" + data + "' "; }
 
   // The data file read into this process's context, as the command reads it.
-  void LoadHere() {
-    Global().Accounts.LoadFromFile(data, true);
-    Global().ClearMonthIndex();
-  }
+  void LoadHere() { Global().Accounts.LoadFromFile(data, true); }
 };
 
 TEST_F(ReportCommandsTest, FinYearWritesTheReportOfThePeriod) {
@@ -136,7 +115,7 @@ TEST_F(ReportCommandsTest, BudgetHtmlIsTheBudgetDocument) {
     const TRun run = Run("budget --month 'Mar 2024' " + DataArg() + "'" + out + "'");
     ASSERT_EQ(run.Status, 0) << run.Err;
     LoadHere();
-    TBudgetMonth month(2024, 3);
+    TBudgetMonth month(Global().Accounts, 2024, 3);
     month.Refresh();
     TMemoryPreferenceStore preferences;
     TNumberFormat format(preferences);

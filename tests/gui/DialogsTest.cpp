@@ -14,8 +14,8 @@
 
 #include "GuiTestSupport.h"
 #include "app/Backup.h"
-#include "app/Formats.h"
 #include "app/Global.h"
+#include "base/Formats.h"
 #include "gui/app/BackupFileDialog.h"
 #include "gui/app/DateConversion.h"
 #include "gui/app/ErrorReporter.h"

@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "app/MemoryPreferenceStore.h"
+#include "base/MemoryPreferenceStore.h"
 #include "model/Account.h"
 
 namespace tf::test {

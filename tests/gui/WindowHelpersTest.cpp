@@ -14,9 +14,9 @@
 #include <memory>
 
 #include "GuiTestSupport.h"
-#include "app/CategoryList.h"
 #include "app/Global.h"
-#include "app/MemoryPreferenceStore.h"
+#include "base/CategoryList.h"
+#include "base/MemoryPreferenceStore.h"
 #include "gui/app/ButtonCaption.h"
 #include "gui/app/CategoryCombos.h"
 #include "gui/app/CellText.h"

@@ -1,14 +1,13 @@
 // The QSettings preference store, kept away from the user's real settings by
 // Qt's test mode and a separate application name.
-#include "platform/QtPreferenceStore.h"
-
 #include <gtest/gtest.h>
 
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
 
-#include "app/NumberFormat.h"
+#include "base/NumberFormat.h"
+#include "platform/QtPreferenceStore.h"
 
 namespace tf {
 namespace {

@@ -10,19 +10,19 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QLineEdit>
-#include <QTabWidget>
-#include <QTextBrowser>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTextStream>
 #include <algorithm>
 #include <cstdio>
@@ -32,8 +32,10 @@
 #include <vector>
 
 #include "app/Global.h"
-#include "app/MemoryPreferenceStore.h"
+#include "base/MemoryPreferenceStore.h"
 #include "budgets/BudgetMonth.h"
+#include "calculators/LoanScheduleDocument.h"
+#include "calculators/RepaymentSchedule.h"
 #include "gui/app/Application.h"
 #include "gui/app/ErrorReporter.h"
 #include "gui/app/FormLook.h"
@@ -43,7 +45,11 @@
 #include "gui/app/FrmPasswordPrompt.h"
 #include "gui/app/FrmSettings.h"
 #include "gui/app/MainPages.h"
+#include "gui/app/WorkspaceDialogs.h"
 #include "gui/budgets/FrmBudgetViewer.h"
+#include "gui/calculators/FrmCalcMain.h"
+#include "gui/calculators/FrmCapitalInvestment.h"
+#include "gui/calculators/FrmPersonalLoanCalc.h"
 #include "gui/reports/ChartView.h"
 #include "gui/reports/FrmExpenseBarReport.h"
 #include "gui/reports/FrmFinancialYearReport.h"
@@ -51,9 +57,6 @@
 #include "gui/reports/FrmMoreReports.h"
 #include "gui/reports/FrmReportView.h"
 #include "gui/reports/ReportWindowDialogs.h"
-#include "gui/calculators/FrmCalcMain.h"
-#include "gui/calculators/FrmCapitalInvestment.h"
-#include "gui/calculators/FrmPersonalLoanCalc.h"
 #include "gui/workspace/FrmAccountEdit.h"
 #include "gui/workspace/FrmCategoryManagement.h"
 #include "gui/workspace/FrmCatergorySelection.h"
@@ -66,7 +69,7 @@
 #include "gui/workspace/FrmTransactionsEdit.h"
 #include "gui/workspace/RowEditors.h"
 #include "gui/workspace/TransactionMenus.h"
-#include "gui/workspace/WorkspaceDialogs.h"
+#include "gui/app/WorkspaceDialogs.h"
 #include "import/ProfileCSVParser.h"
 #include "import/StatementFormats.h"
 #include "import/StatementImport.h"
@@ -74,8 +77,6 @@
 #include "model/Account.h"
 #include "model/Budget.h"
 #include "model/ImportSettings.h"
-#include "calculators/LoanScheduleDocument.h"
-#include "calculators/RepaymentSchedule.h"
 #include "model/Transactions.h"
 #include "store/DateTime.h"
 
@@ -321,7 +322,7 @@ std::unique_ptr<QWidget> ImportDialog(TLeftOutEntries leftOut = {}) {
     parser->ParseLine("\"0" + std::to_string(1 + i % 9) + " Apr 2025\",\"\",\"POS PURCHASE " +
                           std::to_string(i) + "\",\"\",\"\",\"-12.50\",\"0\"",
                       parser->Lines.emplace_back());
-  TWorkspaceDialogs dialogs = DesktopDialogs();
+  TWorkspaceDialogs dialogs = DesktopDialogs(Global());
   QPixmap picture;
   dialogs.Exec = [&picture](QDialog& dialog) {
     dialog.show();
@@ -356,7 +357,7 @@ std::unique_ptr<QWidget> ImportPreview(bool minimumSize = false) {
   parser->LoadLines(kAprilStatement);
   std::vector<TCSVLineData> imported(parser->Lines.begin(), parser->Lines.begin() + 2);
   ImportLines(Global().Accounts, Account(0), imported, true, {});
-  TWorkspaceDialogs dialogs = DesktopDialogs();
+  TWorkspaceDialogs dialogs = DesktopDialogs(Global());
   QPixmap picture;
   dialogs.Exec = [&picture, minimumSize](QDialog& dialog) {
     auto& import = static_cast<TfrmStatementImport&>(dialog);
@@ -424,7 +425,7 @@ const TBudgetSample kBudgetMonth[] = {
 // The lines of March 2025 in memory only (the sample file stays as it is):
 // one per category used that month, then the planned amounts.
 void FillBudgetMonth() {
-  TBudgetMonth month(Global(), 2025, 3);
+  TBudgetMonth month(Global().Accounts, 2025, 3);
   month.Refresh();
   month.Synchronise();
   for (const TBudgetSample& sample : kBudgetMonth) {
@@ -514,14 +515,13 @@ void AddTwoEarlierMonths() {
     }
     table.SortTransactions();
   }
-  Global().ClearMonthIndex();
 }
 
 // The reports page over the sample and two more months made from it, on
 // 31 March 2025; `drill` shows the pies drilled down.
 std::unique_ptr<QWidget> ReportsPage(bool drill) {
   AddTwoEarlierMonths();
-  auto view = std::make_unique<TfrmReportView>(Global(), DesktopDialogs(), nullptr,
+  auto view = std::make_unique<TfrmReportView>(Global(), DesktopDialogs(Global()), nullptr,
                                                [] { return EncodeDate(2025, 3, 31) + 0.5; });
   view->resize(1180, 700);
   view->ShowReports();
@@ -662,12 +662,14 @@ const std::vector<TShot>& Shots() {
       {"transaction-editor", TDataSet::Sample,
        [] {
          return std::make_unique<TfrmTransactionsEdit>(Global(), Transaction(0, 3),
-                                                       DesktopDialogs());
+                                                       DesktopDialogs(Global()));
        }},
       {"account-editor", TDataSet::Sample,
-       [] { return std::make_unique<TfrmAccountEdit>(Global(), Account(0), DesktopDialogs()); }},
+       [] {
+         return std::make_unique<TfrmAccountEdit>(Global(), Account(0), DesktopDialogs(Global()));
+       }},
       {"category-management", TDataSet::Sample,
-       [] { return std::make_unique<TfrmCategoryManagement>(Global(), DesktopDialogs()); }},
+       [] { return std::make_unique<TfrmCategoryManagement>(Global(), DesktopDialogs(Global())); }},
       {"category-selection", TDataSet::Sample,
        [] {
          auto dialog = std::make_unique<TfrmCatergorySelection>(Global());
@@ -679,7 +681,7 @@ const std::vector<TShot>& Shots() {
       {"pattern-list-editor", TDataSet::Sample,
        [] {
          return std::make_unique<TfrmImportSettingsListEdit>(
-             Global(), *Global().Accounts.PatternTable(), DesktopDialogs());
+             Global(), *Global().Accounts.PatternTable(), DesktopDialogs(Global()));
        }},
       {"pattern-editor", TDataSet::Sample,
        [] { return std::make_unique<TfrmImportSettingsEdit>(Global(), Pattern(2)); }},

@@ -3,7 +3,7 @@
 // be shown.
 #pragma once
 
-#include "app/PreferenceStore.h"
+#include "base/PreferenceStore.h"
 
 namespace tf {
 

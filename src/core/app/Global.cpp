@@ -7,7 +7,8 @@
 #include "app/DailyBackup.h"
 #include "app/DataFolder.h"
 #include "app/LoadFailure.h"
-#include "app/MemoryPreferenceStore.h"
+#include "base/MemoryPreferenceStore.h"
+#include "base/Text.h"
 #include "import/StatementFormats.h"
 #include "model/Budget.h"
 #include "model/ImportSettings.h"
@@ -32,15 +33,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Blanks and control characters off both ends, as entries and stored
-// passwords are compared.
-std::string Trimmed(const std::string& text) {
-  std::size_t from = 0, to = text.size();
-  while (from < to && static_cast<unsigned char>(text[from]) <= ' ') ++from;
-  while (to > from && static_cast<unsigned char>(text[to - 1]) <= ' ') --to;
-  return text.substr(from, to - from);
-}
-
 // Only a file that is certainly absent starts a new data set: when the
 // system cannot tell, reading it reports the problem instead of a later save
 // replacing a file that was there.
@@ -63,6 +55,8 @@ std::string ListFieldText(const TAccount& root, int index) {
 }  // namespace
 
 TGlobal::TGlobal() : Accounts(nullptr, TBoneKind::List), Categories(true) {
+  // The model keeps these two up to date and finds them through its root.
+  Accounts.AttachLists(&Categories, &MonthIndex);
   Reset();
 }
 
@@ -114,7 +108,7 @@ bool TGlobal::LoadFile(const std::string& path) {
   // when it opens, and a refused tree is emptied so that nothing of it can
   // be saved or shown.
   ReadIntoAccounts(file);
-  const std::string stored = Trimmed(Password());
+  const std::string stored(Trimmed(Password()));
   Trace("global - Load File - 3");
   if (!stored.empty()) {
     const std::optional<std::string> entry = PromptPassword("");
@@ -246,8 +240,6 @@ void TGlobal::PurgeDeletedRows() {
   }
   PurgeMarkedRows(Accounts.BudgetTable());
   PurgeMarkedRows(Accounts.PatternTable());
-  // The index holds row positions, which have just moved.
-  ClearMonthIndex();
 }
 
 bool TGlobal::TakeCommandLine(const std::vector<std::string>& args) {
@@ -306,7 +298,7 @@ std::optional<std::string> TGlobal::PromptPassword(const std::string& initial) {
   if (!Services_.PasswordPrompt) return std::nullopt;
   const std::optional<std::string> entry = Services_.PasswordPrompt(initial);
   if (!entry) return std::nullopt;
-  return Trimmed(*entry);
+  return std::string(Trimmed(*entry));
 }
 
 bool TGlobal::ChangePassword() {

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "app/AppPreferences.h"
-#include "app/CategoryList.h"
 #include "app/GlobalServices.h"
-#include "app/NumberFormat.h"
-#include "app/TraceLog.h"
+#include "base/CategoryList.h"
+#include "base/NumberFormat.h"
+#include "base/TraceLog.h"
 #include "import/CSVParser.h"
 #include "model/Account.h"
 #include "model/MonthIndex.h"

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "app/PreferenceStore.h"
+#include "base/PreferenceStore.h"
 #include "store/DateTime.h"
 
 namespace tf {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/PreferenceStore.h"
+#include "base/PreferenceStore.h"
 
 namespace tf {
 

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "app/NumberFormat.h"
+#include "base/NumberFormat.h"
+#include "base/ReportTemplate.h"
 #include "budgets/BudgetTotals.h"
 #include "model/Budget.h"
 #include "reports/ReportAmount.h"
-#include "reports/ReportTemplate.h"
 #include "reports/ReportText.h"
 #include "reports/RowColors.h"
 #include "store/DateTime.h"

@@ -2,9 +2,8 @@
 
 #include <stdexcept>
 
-#include "app/CategoryList.h"
-#include "app/Formats.h"
-#include "app/Global.h"
+#include "base/CategoryList.h"
+#include "base/Formats.h"
 #include "model/Account.h"
 #include "model/Budget.h"
 
@@ -36,18 +35,22 @@ std::vector<TBudgetSourceYear> CopySourceYears(TDateTime today) {
   return years;
 }
 
-TBudgetMonth::TBudgetMonth(TGlobal& global, int year, int month)
-    : Global_(global), Year_(year), Month_(month) {
+TBudgetMonth::TBudgetMonth(TAccount& root, int year, int month)
+    : Root_(root), Year_(year), Month_(month) {
   if (month < 1 || month > 12) {
     throw std::invalid_argument("A budget month must be a month from 1 to 12, not " +
                                 std::to_string(month) + ".");
   }
 }
 
-TBudgetMonth::TBudgetMonth(int year, int month) : TBudgetMonth(Global(), year, month) {}
+TCategoryList& TBudgetMonth::CategoryList() const {
+  TCategoryList* list = Root_.Categories();
+  if (list == nullptr) throw std::logic_error("The data has no category list.");
+  return *list;
+}
 
 TBudget& TBudgetMonth::BudgetTable() const {
-  TBudget* table = Global_.Accounts.BudgetTable();
+  TBudget* table = Root_.BudgetTable();
   if (table == nullptr) throw std::logic_error("The data has no budget table.");
   return *table;
 }
@@ -55,7 +58,7 @@ TBudget& TBudgetMonth::BudgetTable() const {
 // The month's signed sum of the income and expense transactions whose
 // category is exactly `category`, to the ten-thousandth.
 TCurrency TBudgetMonth::MonthSum(const std::string& category) const {
-  return TCurrency::FromDouble(Global_.Accounts.SumCategory(Year_, Month_, 0, category, false));
+  return TCurrency::FromDouble(Root_.SumCategory(Year_, Month_, 0, category, false));
 }
 
 std::string TBudgetMonth::MonthText() const {
@@ -63,7 +66,6 @@ std::string TBudgetMonth::MonthText() const {
 }
 
 void TBudgetMonth::Refresh() {
-  Global_.BuildMonthIndex(true);
   TBudget& table = BudgetTable();
   table.SortBudgets();
   Rows_.clear();
@@ -142,9 +144,7 @@ bool TBudgetMonth::CopyActualFromLastMonth(std::size_t row) {
   if (last == nullptr) return false;
   // The stored "Actual" is only as new as the last time that month was
   // shown; transactions changed since then count too.
-  Global_.BuildMonthIndex(true);
-  TCurrency value =
-      TCurrency::FromDouble(Global_.Accounts.SumCategory(year, month, 0, category, false));
+  TCurrency value = TCurrency::FromDouble(Root_.SumCategory(year, month, 0, category, false));
   SetMoney(*last, TBudget::fActual, value);
   if (value < TCurrency{}) value = -value;
   SetMoney(*line, TBudget::fMax, value);
@@ -164,7 +164,6 @@ int TBudgetMonth::CreateBudget(TDateTime sourceMonth) {
   // The old lines stay live while the new ones are made: the source may be
   // this very month, and the first live line of a category is the old one.
   const std::vector<TBudget*> old = Lines();
-  Global_.BuildMonthIndex(true);
   const int added = BudgetTable().CreateMonth(EncodeDate(Year_, Month_, 1), sourceMonth);
   for (TBudget* line : old) line->Deleted = true;
   Refresh();
@@ -173,9 +172,8 @@ int TBudgetMonth::CreateBudget(TDateTime sourceMonth) {
 
 TBudgetSyncResult TBudgetMonth::Synchronise() {
   TBudgetSyncResult result;
-  Global_.BuildMonthIndex(true);
   TBudget& table = BudgetTable();
-  for (const std::string& category : Global_.Categories.Entries()) {
+  for (const std::string& category : CategoryList().Entries()) {
     if (table.FindBudget(Year_, Month_, category) != nullptr) continue;
     const TCurrency sum = MonthSum(category);
     if (sum == TCurrency{}) continue;
@@ -223,7 +221,7 @@ TBudget* TBudgetMonth::AddLine(const std::string& main, const std::string& sub, 
   line->FieldAt(TBudget::fMonth)->SetValue(TVariant::Integer(Month_));
   line->FieldAt(TBudget::fIncome)->SetValue(TVariant::Bool(income));
   Refresh();
-  Global_.Accounts.RebuildCategoryList();
+  Root_.RebuildCategoryList();
   return line;
 }
 

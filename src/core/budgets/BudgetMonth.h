@@ -14,7 +14,8 @@
 namespace tf {
 
 class TBudget;
-class TGlobal;
+class TAccount;
+class TCategoryList;
 
 enum class TBudgetRowKind { Section, Line, Empty };
 
@@ -43,17 +44,16 @@ struct TBudgetSourceYear {
 };
 std::vector<TBudgetSourceYear> CopySourceYears(TDateTime today);
 
-// Works on an application context: its accounts, budget table, category
-// list and month index.
+// Works on the root of the data: its accounts, budget table, category list
+// and month index.
 class TBudgetMonth {
  public:
   static constexpr const char* kColumnCaptions[5] = {"Type", "Category", "Actual", "Budgeted",
                                                      "Difference"};
 
-  // Raises std::invalid_argument for a month outside 1..12.
-  TBudgetMonth(TGlobal& global, int year, int month);
-  // On the process's context.
-  TBudgetMonth(int year, int month);
+  // On the root of the data, with its attached category list and month
+  // index. Raises std::invalid_argument for a month outside 1..12.
+  TBudgetMonth(TAccount& root, int year, int month);
 
   int Year() const { return Year_; }
   int Month() const { return Month_; }
@@ -106,9 +106,10 @@ class TBudgetMonth {
   TBudget* LineAt(std::size_t row) const;
   static void ReadLine(TBudgetMonthRow& row);
   TBudget& BudgetTable() const;
+  TCategoryList& CategoryList() const;
   TCurrency MonthSum(const std::string& category) const;
 
-  TGlobal& Global_;
+  TAccount& Root_;
   int Year_, Month_;
   std::vector<TBudgetMonthRow> Rows_;
 };

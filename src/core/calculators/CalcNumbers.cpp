@@ -4,8 +4,8 @@
 #include <climits>
 #include <cmath>
 
+#include "base/ReportTemplate.h"
 #include "reports/ReportAmount.h"
-#include "reports/ReportTemplate.h"
 #include "store/Currency.h"
 
 namespace tf {
@@ -60,7 +60,7 @@ int ReadComboInteger(const std::string& text) {
 }
 
 int ComboWholeNumber(const std::string& text, int fallback) {
-  const std::string trimmed = TrimmedText(text);
+  const std::string trimmed = std::string(Trimmed(text));
   const char* begin = trimmed.data();
   const char* end = begin + trimmed.size();
   if (begin != end && *begin == '+') ++begin;
@@ -97,14 +97,6 @@ std::vector<std::string> NumberComboItems(int first, int last) {
   std::vector<std::string> items;
   for (long long n = first; n <= last; ++n) items.push_back(std::to_string(n));
   return items;
-}
-
-std::string TrimmedText(const std::string& text) {
-  std::size_t begin = 0;
-  std::size_t end = text.size();
-  while (begin < end && IsBlankOrControl(text[begin])) ++begin;
-  while (end > begin && IsBlankOrControl(text[end - 1])) --end;
-  return text.substr(begin, end - begin);
 }
 
 }  // namespace tf

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Text.h"
 #include "calculators/CalcNumberFormat.h"
 
 namespace tf {
@@ -42,8 +43,5 @@ int YearsToMonths(int years);
 
 // "first", "first + 1", ..., "last" for a term box; none when last < first.
 std::vector<std::string> NumberComboItems(int first, int last);
-
-// The text without blanks and control characters at either end.
-std::string TrimmedText(const std::string& text);
 
 }  // namespace tf

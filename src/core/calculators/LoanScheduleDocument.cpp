@@ -1,8 +1,8 @@
 #include "calculators/LoanScheduleDocument.h"
 
+#include "base/ReportTemplate.h"
 #include "calculators/CalcNumbers.h"
 #include "reports/HtmlEscape.h"
-#include "reports/ReportTemplate.h"
 #include "reports/RowColors.h"
 
 namespace tf {

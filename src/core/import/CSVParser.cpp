@@ -1,6 +1,6 @@
 #include "import/CSVParser.h"
 
-#include "app/SystemNumberFormat.h"
+#include "base/SystemNumberFormat.h"
 #include "import/StatementFile.h"
 #include "import/StatementText.h"
 
@@ -111,7 +111,7 @@ std::string TCSVParser::SkipHeadingLines(const std::string& line, int index, int
 }
 
 std::string TCSVParser::BeginLine(const std::string& text, TCSVLineData& row) {
-  std::string line = TrimBlanks(text);
+  std::string line = std::string(Trimmed(text));
   if (!line.empty() && line.back() == ',') line.pop_back();
   row.Duplicate = false;
   row.RawLine = line;

@@ -22,7 +22,7 @@ std::string ColumnProblem(const char* what, int column, int columnCount) {
 }
 
 std::string NameProblem(const std::string& name) {
-  const std::string trimmed = TrimBlanks(name);
+  const std::string trimmed = std::string(Trimmed(name));
   if (trimmed.empty()) return "Give the profile a name, such as the bank's.";
   if (trimmed.size() > kMaxNameLength)
     return "The profile's name is longer than " + std::to_string(kMaxNameLength) + " characters.";
@@ -153,7 +153,7 @@ bool TryColumnListFromText(std::string_view text, std::vector<int>& columns) {
     std::size_t comma = text.find(',', start);
     if (comma == std::string_view::npos) comma = text.size();
     int column = 0;
-    if (!TryReadWholeNumber(TrimBlanks(text.substr(start, comma - start)), column)) return false;
+    if (!TryReadWholeNumber(std::string(Trimmed(text.substr(start, comma - start))), column)) return false;
     read.push_back(column);
     start = comma + 1;
   }

@@ -10,7 +10,7 @@ std::string TFNBAdvancedCSVParser::FilterLine(const std::string& line, int index
 
 void TFNBAdvancedCSVParser::ParseLine(const std::string& text, TCSVLineData& row) {
   std::string line = BeginLine(text, row);
-  row.DateText = TrimBlanks(TakeFirstField(line));
+  row.DateText = std::string(Trimmed(TakeFirstField(line)));
   TakeFirstField(line);
   row.Description = TakeFirstField(line);
   TakeFirstField(line);

@@ -1,6 +1,6 @@
 #include "import/NedbankCheckingParser.h"
 
-#include "app/Formats.h"
+#include "base/Formats.h"
 #include "import/StatementText.h"
 
 namespace tf {

@@ -55,7 +55,7 @@ TOFXParser::TFault TOFXParser::ReadElement(const std::string& text, TCSVLineData
   row.BalanceText.clear();
   // The key keeps the values as written so earlier imports still match.
   row.RawLine = row.DateText + "," + description + "," + row.AmountText;
-  row.Description = TrimBlanks(DecodeCharacterData(description));
+  row.Description = std::string(Trimmed(DecodeCharacterData(description)));
   ClearValues(row);
   const bool hasAmount = ConvertAmountFrom(WithDecimalPoint(row.AmountText), row);
   ConvertDateYYYYMMDD(row);
@@ -93,7 +93,7 @@ std::string TOFXParser::TagValue(const std::string& block, const std::string& na
   const std::size_t start = FindNoCase(block, open);
   if (start == std::string::npos) return {};
   const std::size_t from = start + open.size();
-  return TrimBlanks(std::string_view(block).substr(from, ValueEnd(block, from) - from));
+  return std::string(Trimmed(std::string_view(block).substr(from, ValueEnd(block, from) - from)));
 }
 
 void TOFXParser::CollectElements(const std::string& line) {
@@ -118,7 +118,8 @@ void TOFXParser::CollectElements(const std::string& line) {
     }
     if (close == std::string::npos) break;
     const std::size_t end = close + kCloseTag.size();
-    ReadyElements.push_back(TrimBlanks(std::string_view(PendingBlock).substr(start, end - start)));
+    ReadyElements.push_back(
+        std::string(Trimmed(std::string_view(PendingBlock).substr(start, end - start))));
     start = PendingBlock.find(kOpenTag, end);
     scanFrom = end;
   }

@@ -4,7 +4,7 @@
 #include <map>
 #include <optional>
 
-#include "app/SystemNumberFormat.h"
+#include "base/SystemNumberFormat.h"
 #include "import/StatementText.h"
 
 namespace tf {
@@ -25,9 +25,9 @@ char Lower(char c) {
 }
 
 std::string Unquoted(std::string_view text) {
-  std::string value = TrimBlanks(text);
+  std::string value = std::string(Trimmed(text));
   if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
-    value = TrimBlanks(std::string_view(value).substr(1, value.size() - 2));
+    value = std::string(Trimmed(std::string_view(value).substr(1, value.size() - 2)));
   return value;
 }
 
@@ -137,20 +137,20 @@ bool TakeSignAndCurrency(std::string& s) {
   bool negative = false;
   if (s.size() >= 2 && s.front() == '(' && s.back() == ')') {
     negative = true;
-    s = TrimBlanks(std::string_view(s).substr(1, s.size() - 2));
+    s = std::string(Trimmed(std::string_view(s).substr(1, s.size() - 2)));
   }
   for (int round = 0; round < 2; ++round) {
     if (!s.empty() && (s.front() == '-' || s.front() == '+')) {
       negative = negative || s.front() == '-';
-      s = TrimBlanks(std::string_view(s).substr(1));
+      s = std::string(Trimmed(std::string_view(s).substr(1)));
     }
     if (!s.empty() && s.back() == '-') {
       negative = true;
-      s = TrimBlanks(std::string_view(s).substr(0, s.size() - 1));
+      s = std::string(Trimmed(std::string_view(s).substr(0, s.size() - 1)));
     }
     for (std::string_view sign : {"R", "$", "\xE2\x82\xAC", "\xC2\xA3"}) {
       if (s.size() > sign.size() && s.compare(0, sign.size(), sign) == 0) {
-        s = TrimBlanks(std::string_view(s).substr(sign.size()));
+        s = std::string(Trimmed(std::string_view(s).substr(sign.size())));
         break;
       }
     }
@@ -175,7 +175,7 @@ std::string Quoted(const std::string& text) {
 
 std::optional<std::string> FieldAt(const std::vector<std::string>& fields, int column) {
   if (column < 1 || column > static_cast<int>(fields.size())) return std::nullopt;
-  return TrimBlanks(fields[static_cast<std::size_t>(column - 1)]);
+  return std::string(Trimmed(fields[static_cast<std::size_t>(column - 1)]));
 }
 
 std::string MissingColumn(const std::vector<std::string>& fields, int column) {
@@ -393,7 +393,7 @@ bool ProfileFits(const TCsvProfile& profile, const std::vector<std::string>& fir
   if (!profile.Heading.empty()) {
     const auto skip = static_cast<std::size_t>(profile.SkipLines);
     if (skip == 0 || firstLines.size() < skip ||
-        TrimBlanks(firstLines[skip - 1]) != TrimBlanks(profile.Heading))
+        std::string(Trimmed(firstLines[skip - 1])) != std::string(Trimmed(profile.Heading)))
       return false;
   }
   for (std::size_t i = 0; i < firstLines.size(); ++i) {
@@ -422,7 +422,7 @@ std::vector<TFormatCandidate> ProfileCandidates(const std::vector<TCsvProfile>& 
 void RememberFileShape(TCsvProfile& profile, const std::vector<std::string>& firstLines) {
   profile.ColumnCount = CommonColumnCount(firstLines, profile.Separator, profile.SkipLines);
   const auto skip = static_cast<std::size_t>(std::max(profile.SkipLines, 0));
-  profile.Heading = skip > 0 && firstLines.size() >= skip ? TrimBlanks(firstLines[skip - 1]) : "";
+  profile.Heading = skip > 0 && firstLines.size() >= skip ? std::string(Trimmed(firstLines[skip - 1])) : "";
 }
 
 namespace {
@@ -431,7 +431,7 @@ struct TSample {
   std::vector<std::vector<std::string>> Rows;
   int Columns = 0;
   std::string Field(std::size_t row, int column) const {
-    return TrimBlanks(Rows[row][static_cast<std::size_t>(column - 1)]);
+    return std::string(Trimmed(Rows[row][static_cast<std::size_t>(column - 1)]));
   }
 };
 
@@ -524,7 +524,7 @@ bool HasDateField(const std::vector<std::string>& fields) {
   for (const std::string& field : fields)
     for (TDateOrder order :
          {TDateOrder::DayMonthYear, TDateOrder::YearMonthDay, TDateOrder::MonthDayYear})
-      if (TryReadProfileDate(TrimBlanks(field), order, date)) return true;
+      if (TryReadProfileDate(std::string(Trimmed(field)), order, date)) return true;
   return false;
 }
 

@@ -40,7 +40,7 @@ std::string TStandardCSVParser::DescribeWithReference(const std::string& descrip
   if (!result.empty() && result.front() == '"') result = RemoveAll(result, '"');
   // A bare number says nothing to the user; the reference names the payment.
   if (WholeNumberOr0(result) > 0) {
-    const std::string named = TrimBlanks(RemoveAll(reference, '"'));
+    const std::string named = std::string(Trimmed(RemoveAll(reference, '"')));
     if (!named.empty()) result = named + " (" + result + ")";
   }
   return result;

@@ -53,11 +53,11 @@ bool SameCaption(std::string_view a, std::string_view b) {
 }
 
 std::vector<std::string> CaptionFields(std::string_view line) {
-  std::string rest = TrimBlanks(line);
+  std::string rest = std::string(Trimmed(line));
   if (!rest.empty() && rest.back() == ',') rest.pop_back();
   std::vector<std::string> fields;
   while (!rest.empty())
-    fields.push_back(TrimBlanks(RemoveAll(TCSVParser::TakeFirstField(rest), '"')));
+    fields.push_back(std::string(Trimmed(RemoveAll(TCSVParser::TakeFirstField(rest), '"'))));
   return fields;
 }
 

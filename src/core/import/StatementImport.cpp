@@ -4,9 +4,8 @@
 #include <string_view>
 #include <unordered_set>
 
-#include "app/CategoryList.h"
-#include "app/Formats.h"
-#include "app/Global.h"
+#include "base/CategoryList.h"
+#include "base/Formats.h"
 #include "model/Account.h"
 #include "model/ImportSettings.h"
 #include "model/Transactions.h"
@@ -193,7 +192,8 @@ void FinishImport(TAccount& root, TAccount& account, const std::function<void()>
   // Sorting comes first: running balances follow the row order.
   TransactionsOf(account).SortTransactions();
   root.RecalculateBalances();
-  Global().ClearMonthIndex();
+  // Recognition may have given rows a category the list does not hold yet.
+  root.RebuildCategoryList();
   if (save) save();
 }
 

@@ -72,7 +72,7 @@ void FillStatementTransaction(TTransactions& transaction, const TCSVLineData& ro
 void ApplyOwnLayoutValues(TTransactions& transaction, const TCSVLineData& row);
 
 // What follows a confirmed import: the account's transactions in date order,
-// every running balance, a fresh month index, then `save` (when given).
+// every running balance, the category list, then `save` (when given).
 void FinishImport(TAccount& root, TAccount& account, const std::function<void()>& save);
 
 }  // namespace tf

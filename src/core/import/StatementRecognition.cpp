@@ -4,7 +4,7 @@
 #include <cctype>
 #include <memory>
 
-#include "app/Formats.h"
+#include "base/Formats.h"
 #include "import/CSVParser.h"
 #include "import/StatementCheck.h"
 #include "import/StatementFile.h"
@@ -67,7 +67,7 @@ bool DayMonthNameDate(const std::string& text) {
 }
 
 bool HasDateForm(const std::string& field, TDateForm form) {
-  const std::string text = TrimBlanks(field);
+  const std::string text = std::string(Trimmed(field));
   switch (form) {
     case TDateForm::Digits8:
       return text.size() == 8 && AllDigits(text) &&
@@ -84,7 +84,7 @@ bool HasDateForm(const std::string& field, TDateForm form) {
 
 // The line's fields as the parsers cut them: trimmed, one final comma dropped.
 std::vector<std::string> Fields(const std::string& line) {
-  std::string rest = TrimBlanks(line);
+  std::string rest = std::string(Trimmed(line));
   if (!rest.empty() && rest.back() == ',') rest.pop_back();
   std::vector<std::string> fields;
   if (rest.empty()) return fields;
@@ -110,7 +110,7 @@ bool IsRow(const TCsvForm& form, const std::string& line) {
   const std::vector<std::string> fields = Fields(line);
   if (static_cast<int>(fields.size()) < form.MinColumns || !HasDate(form, fields)) return false;
   TCurrency amount;
-  return TryTextToCurrency(TrimBlanks(*FieldAt(fields, form.AmountColumn)), amount);
+  return TryTextToCurrency(std::string(Trimmed(*FieldAt(fields, form.AmountColumn))), amount);
 }
 
 // The heading lines hold no dated row, the first line after them is one,
@@ -131,7 +131,7 @@ bool FitsCsvForm(const TCsvForm& form, const std::vector<std::string>& lines) {
 
 bool IsOfx(const std::vector<std::string>& lines) {
   return std::ranges::any_of(lines, [](const std::string& line) {
-    const std::string text = TrimBlanks(line);
+    const std::string text = std::string(Trimmed(line));
     return FindNoCase(text, "OFXHEADER:") == 0 || FindNoCase(text, "<OFX>") != std::string::npos ||
            FindNoCase(text, "<?OFX") != std::string::npos;
   });
@@ -139,7 +139,7 @@ bool IsOfx(const std::vector<std::string>& lines) {
 
 std::vector<std::string> UnquotedFields(const std::string& line) {
   std::vector<std::string> fields = Fields(line);
-  for (std::string& field : fields) field = TrimBlanks(RemoveAll(field, '"'));
+  for (std::string& field : fields) field = std::string(Trimmed(RemoveAll(field, '"')));
   return fields;
 }
 

@@ -14,13 +14,6 @@ bool IsBlankChar(char c) {
   return u <= ' ' || u == 0x7F;
 }
 
-std::string TrimBlanks(std::string_view text) {
-  std::size_t begin = 0, end = text.size();
-  while (begin < end && IsBlankChar(text[begin])) ++begin;
-  while (end > begin && IsBlankChar(text[end - 1])) --end;
-  return std::string(text.substr(begin, end - begin));
-}
-
 bool IsBlankText(std::string_view text) {
   for (char c : text) {
     if (!IsBlankChar(c)) return false;

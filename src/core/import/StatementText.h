@@ -6,12 +6,13 @@
 #include <string>
 #include <string_view>
 
+#include "base/Text.h"
+
 namespace tf {
 
 // Blanks are the space and every control character, as in the trimming of
 // statement lines; bytes of UTF-8 sequences are never blanks.
 bool IsBlankChar(char c);
-std::string TrimBlanks(std::string_view text);
 bool IsBlankText(std::string_view text);
 
 // Optional sign and decimal digits within the int range, nothing else.

@@ -1,6 +1,6 @@
 #include "import/TallyfoldCSVParser.h"
 
-#include "app/Formats.h"
+#include "base/Formats.h"
 #include "import/StatementText.h"
 
 namespace tf {
@@ -46,7 +46,7 @@ TCurrency AmountOr0(const std::string& text) {
 }  // namespace
 
 void TTallyfoldCSVParser::ParseLine(const std::string& text, TCSVLineData& row) {
-  std::string line = TrimBlanks(text);
+  std::string line = std::string(Trimmed(text));
   row.Duplicate = false;
   row.RawLine = line;
   row.DateText = TakeQuotedField(line);

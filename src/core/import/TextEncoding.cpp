@@ -1,14 +1,9 @@
 #include "import/TextEncoding.h"
 
+#include "store/TextCodec.h"
+
 namespace tf {
 namespace {
-
-// Windows-1252 0x80..0x9F; 0 marks the bytes the code page leaves undefined.
-constexpr unsigned short kHighControls[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
@@ -48,34 +43,8 @@ bool IsValidUtf8(std::string_view bytes) {
 
 bool AppendUtf8(std::string& out, unsigned long cp) {
   if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
+  AppendCodePoint(out, static_cast<char32_t>(cp));
   return true;
-}
-
-std::string Windows1252ToUtf8(std::string_view bytes) {
-  std::string out;
-  out.reserve(bytes.size() + bytes.size() / 4);
-  for (char ch : bytes) {
-    const auto c = static_cast<unsigned char>(ch);
-    unsigned long cp = c;
-    if (c >= 0x80 && c <= 0x9F && kHighControls[c - 0x80] != 0) cp = kHighControls[c - 0x80];
-    AppendUtf8(out, cp);
-  }
-  return out;
 }
 
 std::string StatementBytesToUtf8(std::string_view bytes) {

@@ -5,13 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "store/TextCodec.h"
+
 namespace tf {
 
 bool IsValidUtf8(std::string_view bytes);
 
-// Every byte as its Windows-1252 character; the five bytes that code page
-// leaves undefined become the control characters of the same number.
-std::string Windows1252ToUtf8(std::string_view bytes);
+// Windows1252ToUtf8 comes from here too.
 
 // Drops a UTF-8 byte-order mark; text that is not valid UTF-8 is taken as
 // Windows-1252 and converted.

@@ -2,6 +2,7 @@
 target_sources(tallyfold_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CSVParser.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CsvProfile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CsvProfiles.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FNBAdvancedCSVParser.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FNBCSVParser.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MarkupText.cpp

@@ -3,9 +3,8 @@
 #include <deque>
 #include <typeinfo>
 
-#include "app/CategoryList.h"
-#include "app/Global.h"
-#include "app/Guid.h"
+#include "base/CategoryList.h"
+#include "base/Guid.h"
 #include "model/Budget.h"
 #include "model/ImportSettings.h"
 #include "model/ModelText.h"
@@ -311,8 +310,22 @@ void TAccount::ApplyRecognition() {
   if (TTransactions* table = TransactionsTable()) table->ApplyRecognition(this);
 }
 
+void TAccount::AttachLists(TCategoryList* categories, TMonthIndex* monthIndex) {
+  Categories_ = categories;
+  MonthIndex_ = monthIndex;
+}
+
+TCategoryList* TAccount::Categories() const {
+  return RootOf(this)->Categories_;
+}
+
+TMonthIndex* TAccount::MonthIndex() const {
+  return RootOf(this)->MonthIndex_;
+}
+
 void TAccount::RebuildCategoryList() {
-  TCategoryList& list = Global().Categories;
+  if (Categories() == nullptr) return;
+  TCategoryList& list = *Categories();
   list.Clear();
   const std::string custom = ListFieldAt(lfCustomCategories)->AsString();
   if (!custom.empty())
@@ -362,6 +375,15 @@ std::vector<std::string> TAccount::ExportOfx(const std::string& folder) const {
   WriteFileAtomically(path, OfxStatementText(*this, now));
   written.push_back(path);
   return written;
+}
+
+std::vector<TAccount*> LiveAccounts(const TAccount& root) {
+  std::vector<TAccount*> accounts;
+  for (int i = 0; i < root.RowCount(); ++i) {
+    TAccount* account = root.AccountAt(i);
+    if (account != nullptr && !account->Deleted) accounts.push_back(account);
+  }
+  return accounts;
 }
 
 }  // namespace tf

@@ -15,6 +15,8 @@ namespace tf {
 class TTransactions;
 class TBudget;
 class TImportSettings;
+class TCategoryList;
+class TMonthIndex;
 
 class TAccount : public TBone {
  public:
@@ -80,9 +82,16 @@ class TAccount : public TBone {
   std::string OfxAccountType() const;
   std::string CompactId() const;
   void ApplyRecognition();
-  // On the root: refills Global().Categories from the custom list (or the
-  // defaults) and every category in use.
+  // On the root: refills the attached category list from the custom list (or
+  // the defaults) and every category in use; nothing without a list.
   void RebuildCategoryList();
+  // The category list and month index kept for this tree, set once on the
+  // root by whoever owns them. A tree without them (a tool's, a test's) sums
+  // by visiting every row.
+  void AttachLists(TCategoryList* categories, TMonthIndex* monthIndex);
+  // The root's attached lists; nullptr when none were attached.
+  TCategoryList* Categories() const;
+  TMonthIndex* MonthIndex() const;
   std::string AllDescriptions() const;
   // One OFX statement per live account into `folder`; the paths written.
   std::vector<std::string> ExportOfx(const std::string& folder) const;
@@ -91,6 +100,13 @@ class TAccount : public TBone {
   static int CompareAccounts(const TBone* a, const TBone* b);
   // The topmost account object above `bone` (or `bone` itself): the root.
   static const TAccount* RootOf(const TBone* bone);
+
+ private:
+  TCategoryList* Categories_ = nullptr;
+  TMonthIndex* MonthIndex_ = nullptr;
 };
+
+// The account rows of the root without the Deleted mark, in table order.
+std::vector<TAccount*> LiveAccounts(const TAccount& root);
 
 }  // namespace tf

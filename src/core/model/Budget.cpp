@@ -1,7 +1,7 @@
 #include "model/Budget.h"
 
-#include "app/Global.h"
-#include "app/Guid.h"
+#include "base/CategoryList.h"
+#include "base/Guid.h"
 #include "model/Account.h"
 #include "model/ModelText.h"
 #include "model/MoneySum.h"
@@ -77,7 +77,8 @@ int TBudget::CreateMonth(TDateTime target, TDateTime copyFrom) {
   if (copyFrom != 0) DecodeDate(copyFrom, fromYear, fromMonth, day);
   const auto* root = BoneAs<TAccount>(OwnerBone());
   // A copy: new lines must not change the list being walked.
-  const std::vector<std::string> categories = Global().Categories.Entries();
+  const TCategoryList* list = root != nullptr ? root->Categories() : nullptr;
+  const std::vector<std::string> categories = list ? list->Entries() : std::vector<std::string>();
   for (const std::string& category : categories) {
     TBudget* line = NewBudget(TBoneKind::Single);
     line->AssignNewId();

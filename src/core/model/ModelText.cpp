@@ -51,13 +51,6 @@ std::size_t FindIgnoringCase(std::string_view text, std::string_view what, std::
   return std::string_view::npos;
 }
 
-std::string_view Trimmed(std::string_view text) {
-  std::size_t from = 0, to = text.size();
-  while (from < to && IsBlank(text[from])) ++from;
-  while (to > from && IsBlank(text[to - 1])) --to;
-  return text.substr(from, to - from);
-}
-
 std::string UpperTrimmed(std::string_view text) {
   std::string upper(Trimmed(text));
   for (char& c : upper)

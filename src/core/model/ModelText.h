@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Text.h"
+
 namespace tf {
 
 class TBoneField;
@@ -17,8 +19,6 @@ bool SameIgnoringCase(std::string_view a, std::string_view b);
 // The first position from `from` on where `what` occurs ignoring case, or npos.
 std::size_t FindIgnoringCase(std::string_view text, std::string_view what, std::size_t from);
 
-// Without blanks and control characters at either end.
-std::string_view Trimmed(std::string_view text);
 // Trimmed, with the ASCII letters a to z in capitals (other letters kept).
 std::string UpperTrimmed(std::string_view text);
 

@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/ListText.h"
-#include "app/SystemNumberFormat.h"
+#include "base/ListText.h"
+#include "base/ReportTemplate.h"
+#include "base/SystemNumberFormat.h"
 #include "model/Account.h"
 #include "model/ModelText.h"
 #include "model/Transactions.h"
-#include "reports/ReportTemplate.h"
 #include "store/Variant.h"
 
 namespace tf {

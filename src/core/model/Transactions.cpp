@@ -5,14 +5,14 @@
 #include <unordered_map>
 #include <vector>
 
-#include "app/CategoryList.h"
-#include "app/Formats.h"
-#include "app/Global.h"
-#include "app/Guid.h"
+#include "base/CategoryList.h"
+#include "base/Formats.h"
+#include "base/Guid.h"
 #include "model/Account.h"
 #include "model/ImportSettings.h"
 #include "model/ModelText.h"
 #include "model/MoneySum.h"
+#include "model/MonthIndex.h"
 #include "model/PatternMatcher.h"
 
 namespace tf {
@@ -262,11 +262,12 @@ bool TTransactions::PassesRowTest(int year, int month, int day, int type) const 
 std::pair<int, int> TTransactions::RowsToVisit(int year, int month) const {
   const int count = RowCount();
   if (year == 0 || month == 0) return {0, count - 1};
-  TGlobal& global = Global();
-  global.BuildMonthIndex(true);
+  const TAccount* root = TAccount::RootOf(this);
+  TMonthIndex* index = root != nullptr ? root->MonthIndex() : nullptr;
+  if (index == nullptr) return {0, count - 1};
+  index->Build(*root, true);
   const std::string* id = OwnerAccountIdText();
-  const auto range =
-      global.MonthIndex.FindMonthRange(id ? *id : std::string(), EncodeDate(year, month, 1), 0);
+  const auto range = index->FindMonthRange(id ? *id : std::string(), EncodeDate(year, month, 1), 0);
   if (range.second >= count) return {0, -1};
   return range;
 }

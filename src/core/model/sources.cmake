@@ -2,7 +2,6 @@
 target_sources(tallyfold_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Account.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Budget.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/CsvProfiles.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ImportSettings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ModelText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MonthIndex.cpp

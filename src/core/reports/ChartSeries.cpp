@@ -1,6 +1,6 @@
 #include "reports/ChartSeries.h"
 
-#include "app/ChartPalette.h"
+#include "base/ChartPalette.h"
 
 namespace tf {
 

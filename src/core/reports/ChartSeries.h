@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/GridColors.h"
+#include "base/GridColors.h"
 
 namespace tf {
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "app/CategoryList.h"
-#include "app/ChartPalette.h"
+#include "base/CategoryList.h"
+#include "base/ChartPalette.h"
 #include "model/ModelText.h"
 #include "model/MoneySum.h"
 #include "model/Transactions.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/GridColors.h"
+#include "base/GridColors.h"
 #include "reports/ChartNumberFormat.h"
 #include "reports/ChartSeries.h"
 #include "store/DateTime.h"

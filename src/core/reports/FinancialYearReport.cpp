@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/CategoryList.h"
-#include "app/Formats.h"
+#include "base/CategoryList.h"
+#include "base/Formats.h"
+#include "base/ReportTemplate.h"
 #include "model/Account.h"
 #include "model/Transactions.h"
 #include "reports/ReportAmount.h"
-#include "reports/ReportTemplate.h"
 #include "reports/ReportText.h"
 #include "reports/RowColors.h"
 

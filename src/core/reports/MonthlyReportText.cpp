@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "app/NumberFormat.h"
+#include "base/NumberFormat.h"
 
 namespace tf {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "app/SystemNumberFormat.h"
+#include "base/SystemNumberFormat.h"
 
 namespace tf {
 namespace {

@@ -6,8 +6,7 @@
 #include <cstdio>
 #include <set>
 
-#include "app/CategoryList.h"
-#include "app/TransactionListing.h"
+#include "base/CategoryList.h"
 #include "model/Account.h"
 #include "model/Transactions.h"
 

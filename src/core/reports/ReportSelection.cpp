@@ -1,6 +1,5 @@
 #include "reports/ReportSelection.h"
 
-#include "app/TransactionListing.h"
 #include "model/Account.h"
 #include "model/Transactions.h"
 

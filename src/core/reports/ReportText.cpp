@@ -1,7 +1,7 @@
 #include "reports/ReportText.h"
 
+#include "base/ReportTemplate.h"
 #include "reports/HtmlEscape.h"
-#include "reports/ReportTemplate.h"
 
 namespace tf {
 

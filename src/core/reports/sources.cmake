@@ -13,9 +13,7 @@ target_sources(tallyfold_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ReportFileName.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReportPeriods.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReportSelection.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ReportTemplate.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ReportText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RowColors.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/TemplateTexts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TransactionExport.cpp
 )

@@ -4,47 +4,12 @@
 
 #include "store/BlockDeflater.h"
 #include "store/StoreError.h"
+#include "store/TextCodec.h"
 
 namespace tf {
 namespace {
 
 constexpr std::size_t kWindow = 64 * 1024;
-
-// Windows-1252 code points for 0x80..0x9F; the rest of the upper half is Latin-1.
-const char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
-// Old files may hold 8-bit text of the Windows code page in a plain string.
-std::string Cp1252ToUtf8(std::string_view bytes) {
-  std::string out;
-  out.reserve(bytes.size() + 8);
-  for (unsigned char c : bytes) {
-    if (c < 0x80) out += static_cast<char>(c);
-    else if (c < 0xA0) AppendUtf8(out, kCp1252High[c - 0x80]);
-    else AppendUtf8(out, c);
-  }
-  return out;
-}
 
 }  // namespace
 
@@ -97,7 +62,7 @@ std::string Utf16ToUtf8(std::u16string_view text) {
       c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
       ++i;
     }
-    AppendUtf8(out, c);
+    AppendCodePoint(out, c);
   }
   return out;
 }
@@ -364,7 +329,7 @@ void TStreamReader::ReadText(std::string& out) {
     case vt::LString: {
       const std::size_t length = type == vt::String ? ReadByte() : ReadLength();
       ReadBytes(out, length);
-      if (!IsAscii(out)) out = Cp1252ToUtf8(out);
+      if (!IsAscii(out)) out = Windows1252ToUtf8(out);
       return;
     }
     case vt::UTF8String: ReadBytes(out, ReadLength()); return;

@@ -10,6 +10,7 @@ target_sources(tallyfold_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/DataFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DateTime.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FileLock.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TextCodec.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TreeDump.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ValueStream.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Variant.cpp

@@ -2,8 +2,8 @@
 
 #include <QComboBox>
 
-#include "app/CategoryList.h"
-#include "app/ListText.h"
+#include "base/CategoryList.h"
+#include "base/ListText.h"
 
 namespace tf {
 namespace {

@@ -5,7 +5,7 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 
 namespace tf {
 namespace {

@@ -7,7 +7,7 @@
 #include <QTextCharFormat>
 #include <QVBoxLayout>
 
-#include "app/Formats.h"
+#include "base/Formats.h"
 #include "gui/app/DateConversion.h"
 #include "gui/app/FormLook.h"
 

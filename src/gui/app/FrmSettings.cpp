@@ -14,8 +14,8 @@
 #include "gui/app/FormLook.h"
 #include "gui/app/LinkLabel.h"
 #include "gui/app/VersionInfo.h"
+#include "gui/app/WorkspaceDialogs.h"
 #include "gui/workspace/FrmTransactionViewer.h"
-#include "gui/workspace/WorkspaceDialogs.h"
 
 namespace tf {
 namespace {
@@ -238,7 +238,7 @@ void TfrmSettings::btnOpenBackupsClick() {
 void TfrmSettings::ShowSettings(TGlobal& global, QWidget* owner) {
   TfrmSettings dialog(global, {}, owner);
   connect(&dialog, &TfrmSettings::manageCategoriesRequested, &dialog,
-          [&dialog] { DesktopDialogs().ManageCategories(&dialog); });
+          [&dialog, &global] { DesktopDialogs(global).ManageCategories(&dialog); });
   connect(&dialog, &TfrmSettings::showHelpRequested, &dialog, [owner] {
     if (owner == nullptr) return;
     for (TfrmTransactionViewer* page : owner->findChildren<TfrmTransactionViewer*>())

@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QPainter>
 
-#include "app/GridColors.h"
+#include "base/GridColors.h"
 #include "gui/app/CellText.h"
 
 namespace tf {

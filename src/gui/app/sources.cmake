@@ -24,5 +24,6 @@ target_sources(tallyfold_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ShownProbe.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VersionInfo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WindowGeometry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WorkspaceDialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gui_app.qrc
 )

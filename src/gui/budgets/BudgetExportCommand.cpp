@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "budgets/BudgetExport.h"
 #include "gui/budgets/BudgetDialogs.h"
 

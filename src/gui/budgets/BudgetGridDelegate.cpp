@@ -5,7 +5,7 @@
 #include <exception>
 
 #include "app/Global.h"
-#include "app/GridColors.h"
+#include "base/GridColors.h"
 #include "budgets/BudgetMonth.h"
 #include "gui/app/CellText.h"
 #include "gui/app/GridDelegate.h"
@@ -51,8 +51,8 @@ void DrawText(QPainter& painter, const QString& text, const QRect& rect, THorizo
 
 }  // namespace
 
-TBudgetGridDelegate::TBudgetGridDelegate(TGrid grid, QObject* parent)
-    : QStyledItemDelegate(parent), Grid_(grid) {}
+TBudgetGridDelegate::TBudgetGridDelegate(TGlobal& global, TGrid grid, QObject* parent)
+    : QStyledItemDelegate(parent), Global_(global), Grid_(grid) {}
 
 QColor TBudgetGridDelegate::Background(int row, const QModelIndex& index, bool selected) const {
   if (Grid_ == TGrid::Totals) {
@@ -131,7 +131,7 @@ void TBudgetGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     else
       PaintLines(*painter, option, index);
   } catch (const std::exception& error) {
-    Global().TraceError(error.what());
+    Global_.TraceError(error.what());
   }
   painter->restore();
 }

@@ -9,13 +9,16 @@
 
 namespace tf {
 
+class TGlobal;
+
 class TBudgetGridDelegate : public QStyledItemDelegate {
   Q_OBJECT
 
  public:
   enum class TGrid { Lines, Totals };
 
-  explicit TBudgetGridDelegate(TGrid grid, QObject* parent = nullptr);
+  // Errors while painting go to the context's trace log.
+  TBudgetGridDelegate(TGlobal& global, TGrid grid, QObject* parent = nullptr);
 
   // Background of a cell; `row` counts the heading row as 0.
   QColor Background(int row, const QModelIndex& index, bool selected) const;
@@ -39,6 +42,7 @@ class TBudgetGridDelegate : public QStyledItemDelegate {
   void budgetedCommitted(int row) const;
 
  private:
+  TGlobal& Global_;
   void PaintLines(QPainter& painter, const QStyleOptionViewItem& option,
                   const QModelIndex& index) const;
   void PaintTotals(QPainter& painter, const QStyleOptionViewItem& option,

@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <QWidget>
 
-#include "app/Formats.h"
+#include "base/Formats.h"
 #include "budgets/BudgetMonth.h"
 
 namespace tf {

@@ -1,7 +1,7 @@
 #include "gui/budgets/BudgetTotalsModel.h"
 
-#include "app/Formats.h"
 #include "app/Global.h"
+#include "base/Formats.h"
 
 namespace tf {
 

@@ -18,6 +18,7 @@
 #include "gui/app/DateConversion.h"
 #include "gui/app/FormLook.h"
 #include "gui/app/GridDelegate.h"
+#include "gui/app/WorkspaceDialogs.h"
 #include "gui/budgets/BudgetDialogs.h"
 #include "gui/budgets/BudgetExportCommand.h"
 #include "gui/budgets/BudgetGridDelegate.h"
@@ -25,7 +26,6 @@
 #include "gui/budgets/BudgetMenus.h"
 #include "gui/budgets/BudgetTotalsModel.h"
 #include "gui/workspace/FrmCatergorySelection.h"
-#include "gui/workspace/WorkspaceDialogs.h"
 #include "model/Budget.h"
 
 namespace tf {
@@ -141,7 +141,7 @@ void TfrmBudgetViewer::BuildGrids() {
   grdMain->setObjectName(QStringLiteral("grdMain"));
   SetupGrid(*grdMain);
   grdMain->setModel(GridModel_);
-  GridDelegate_ = new TBudgetGridDelegate(TBudgetGridDelegate::TGrid::Lines, grdMain);
+  GridDelegate_ = new TBudgetGridDelegate(Global_, TBudgetGridDelegate::TGrid::Lines, grdMain);
   grdMain->setItemDelegate(GridDelegate_);
   grdMain->setSelectionMode(QAbstractItemView::SingleSelection);
   grdMain->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -185,7 +185,7 @@ void TfrmBudgetViewer::BuildBottomStrip() {
   grdTotals->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grdTotals->setModel(TotalsModel_);
   grdTotals->setItemDelegate(
-      new TBudgetGridDelegate(TBudgetGridDelegate::TGrid::Totals, grdTotals));
+      new TBudgetGridDelegate(Global_, TBudgetGridDelegate::TGrid::Totals, grdTotals));
   grdTotals->setSelectionMode(QAbstractItemView::NoSelection);
   grdTotals->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grdTotals->setFocusPolicy(Qt::NoFocus);
@@ -277,7 +277,7 @@ void TfrmBudgetViewer::dtpDateChange() {
 void TfrmBudgetViewer::RefreshBudget() {
   CommitEdit();
   const QDate date = dtpDate->date();
-  auto month = std::make_unique<TBudgetMonth>(Global_, date.year(), date.month());
+  auto month = std::make_unique<TBudgetMonth>(Global_.Accounts, date.year(), date.month());
   month->Refresh();
   // The model takes the new rows before the old ones go.
   GridModel_->SetMonth(month.get());

@@ -71,7 +71,7 @@ void TfrmCalculatorBaseDialog::FillNumberCombo(QComboBox& box, int first, int la
 }
 
 QString TfrmCalculatorBaseDialog::TrimmedText(const QString& text) {
-  return QString::fromStdString(tf::TrimmedText(Utf8(text)));
+  return QString::fromStdString(std::string(tf::Trimmed(Utf8(text))));
 }
 
 void TfrmCalculatorBaseDialog::WriteAmount(QLineEdit& box, double amount) const {

@@ -10,7 +10,7 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
-#include "app/GridColors.h"
+#include "base/GridColors.h"
 #include "gui/app/CellText.h"
 #include "gui/app/FormLook.h"
 #include "gui/reports/FrmExpenseBarReport.h"

@@ -23,13 +23,13 @@
 #include <QVBoxLayout>
 
 #include "app/Global.h"
-#include "app/TransactionListing.h"
 #include "gui/app/DateConversion.h"
+#include "gui/app/WorkspaceDialogs.h"
 #include "gui/reports/ChartView.h"
 #include "gui/reports/FrmMoreReports.h"
 #include "gui/reports/ReportWindowDialogs.h"
-#include "gui/workspace/WorkspaceDialogs.h"
 #include "model/Account.h"
+#include "workspace/TransactionListing.h"
 
 namespace tf {
 namespace {

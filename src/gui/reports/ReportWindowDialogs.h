@@ -8,7 +8,7 @@
 #include <functional>
 #include <optional>
 
-#include "gui/workspace/WorkspaceDialogs.h"
+#include "gui/app/WorkspaceDialogs.h"
 
 class QWidget;
 

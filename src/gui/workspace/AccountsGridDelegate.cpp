@@ -10,7 +10,8 @@
 
 namespace tf {
 
-TAccountsGridDelegate::TAccountsGridDelegate(QObject* parent) : TGridDelegate(parent) {}
+TAccountsGridDelegate::TAccountsGridDelegate(TGlobal& global, QObject* parent)
+    : TGridDelegate(parent), Global_(global) {}
 
 void TAccountsGridDelegate::PaintName(QPainter& painter, const QStyleOptionViewItem& option,
                                       const QModelIndex& index) const {
@@ -40,7 +41,7 @@ void TAccountsGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
   try {
     PaintName(*painter, option, index);
   } catch (const std::exception& error) {
-    Global().TraceError(error.what());
+    Global_.TraceError(error.what());
   }
   painter->restore();
 }

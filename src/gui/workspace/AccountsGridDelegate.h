@@ -7,11 +7,14 @@
 
 namespace tf {
 
+class TGlobal;
+
 class TAccountsGridDelegate : public TGridDelegate {
   Q_OBJECT
 
  public:
-  explicit TAccountsGridDelegate(QObject* parent = nullptr);
+  // Errors while painting go to the context's trace log.
+  explicit TAccountsGridDelegate(TGlobal& global, QObject* parent = nullptr);
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override;
@@ -19,6 +22,7 @@ class TAccountsGridDelegate : public TGridDelegate {
  private:
   void PaintName(QPainter& painter, const QStyleOptionViewItem& option,
                  const QModelIndex& index) const;
+  TGlobal& Global_;
 };
 
 }  // namespace tf

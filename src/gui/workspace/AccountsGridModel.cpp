@@ -4,11 +4,11 @@
 #include <QColor>
 #include <QFont>
 
-#include "app/AccountEntry.h"
 #include "app/Global.h"
-#include "app/GridColors.h"
+#include "base/GridColors.h"
 #include "gui/app/GridDelegate.h"
 #include "model/Account.h"
+#include "workspace/AccountEntry.h"
 
 namespace tf {
 

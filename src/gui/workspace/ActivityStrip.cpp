@@ -6,9 +6,9 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "app/ActivityTotals.h"
-#include "app/Global.h"
+#include "base/NumberFormat.h"
 #include "gui/workspace/TransactionIcons.h"
+#include "workspace/ActivityTotals.h"
 
 namespace tf {
 namespace {
@@ -32,11 +32,12 @@ struct TPlacedTotal {
 };
 
 std::vector<TPlacedTotal> PlaceTotals(const std::vector<TActivityItem>& items,
-                                      const QFontMetrics& metrics, int& contentWidth) {
+                                      const QFontMetrics& metrics, TNumberFormat& format,
+                                      int& contentWidth) {
   std::vector<TPlacedTotal> placed;
   contentWidth = 0;
   for (const TActivityItem& item : items) {
-    const QString text = QString::fromStdString(Global().FormatAmount(item.Total));
+    const QString text = QString::fromStdString(format.FormatAmount(item.Total));
     const int width = metrics.horizontalAdvance(text);
     if (!placed.empty()) contentWidth += kGap;
     placed.push_back({item, text, width});
@@ -48,8 +49,8 @@ std::vector<TPlacedTotal> PlaceTotals(const std::vector<TActivityItem>& items,
 }  // namespace
 
 TActivityStrip::TActivityStrip(std::function<std::vector<const TTransactions*>()> listedRows,
-                               QWidget* parent)
-    : QWidget(parent), ListedRows_(std::move(listedRows)) {
+                               TNumberFormat& format, QWidget* parent)
+    : QWidget(parent), ListedRows_(std::move(listedRows)), Format_(format) {
   setObjectName(QStringLiteral("pboxActivity"));
 }
 
@@ -65,7 +66,7 @@ void TActivityStrip::paintEvent(QPaintEvent*) {
     painter.setFont(StripFont());
     const QFontMetrics metrics(painter.font());
     int contentWidth = 0;
-    const std::vector<TPlacedTotal> placed = PlaceTotals(items, metrics, contentWidth);
+    const std::vector<TPlacedTotal> placed = PlaceTotals(items, metrics, Format_, contentWidth);
     // Laid out from the right edge: the last total ends just before it
     // however wide the texts are, and the strip may be narrower than them.
     int x = width() - kRightMargin - contentWidth;
@@ -87,7 +88,7 @@ int TActivityStrip::ContentWidth() const {
   const std::vector<TActivityItem> items = ActivityItems(ActivityTotals(ListedRows_()));
   if (items.empty()) return 0;
   int contentWidth = 0;
-  PlaceTotals(items, QFontMetrics(StripFont()), contentWidth);
+  PlaceTotals(items, QFontMetrics(StripFont()), Format_, contentWidth);
   return contentWidth + kRightMargin;
 }
 

@@ -9,6 +9,7 @@
 
 namespace tf {
 
+class TNumberFormat;
 class TTransactions;
 
 class TActivityStrip : public QWidget {
@@ -16,9 +17,9 @@ class TActivityStrip : public QWidget {
 
  public:
   // `listedRows` gives the transactions the page lists, read anew at every
-  // paint.
-  explicit TActivityStrip(std::function<std::vector<const TTransactions*>()> listedRows,
-                          QWidget* parent = nullptr);
+  // paint; the totals are written in `format`.
+  TActivityStrip(std::function<std::vector<const TTransactions*>()> listedRows,
+                 TNumberFormat& format, QWidget* parent = nullptr);
 
   // The width the totals take now, from the first icon to the right margin.
   int ContentWidth() const;
@@ -32,6 +33,7 @@ class TActivityStrip : public QWidget {
 
  private:
   std::function<std::vector<const TTransactions*>()> ListedRows_;
+  TNumberFormat& Format_;
 };
 
 }  // namespace tf

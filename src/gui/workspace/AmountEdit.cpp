@@ -6,9 +6,9 @@
 #include <QKeyEvent>
 #include <QMenu>
 
-#include "app/AmountEntry.h"
-#include "app/Formats.h"
-#include "app/SystemNumberFormat.h"
+#include "base/Formats.h"
+#include "base/SystemNumberFormat.h"
+#include "workspace/AmountEntry.h"
 
 namespace tf {
 namespace {

@@ -1,11 +1,11 @@
 #include "gui/workspace/ColourCombo.h"
 
 #include <QPainter>
-#include <QStyledItemDelegate>
 #include <QStylePainter>
+#include <QStyledItemDelegate>
 
-#include "app/AccountEntry.h"
 #include "gui/app/GridDelegate.h"
+#include "workspace/AccountEntry.h"
 
 namespace tf {
 namespace {

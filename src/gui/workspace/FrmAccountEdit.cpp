@@ -12,13 +12,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/AccountEntry.h"
 #include "app/Global.h"
+#include "gui/app/WorkspaceDialogs.h"
 #include "gui/workspace/AmountEdit.h"
 #include "gui/workspace/ColourCombo.h"
 #include "gui/workspace/DialogLook.h"
-#include "gui/workspace/WorkspaceDialogs.h"
 #include "model/Account.h"
+#include "workspace/AccountEntry.h"
 
 namespace tf {
 namespace {

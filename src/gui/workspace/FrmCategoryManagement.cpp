@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/CategoryEditing.h"
 #include "app/Global.h"
+#include "gui/app/WorkspaceDialogs.h"
 #include "gui/workspace/DialogLook.h"
-#include "gui/workspace/WorkspaceDialogs.h"
+#include "workspace/CategoryEditing.h"
 
 namespace tf {
 namespace {

@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/CategoryEditing.h"
 #include "app/Global.h"
 #include "gui/app/CategoryCombos.h"
 #include "gui/workspace/DialogLook.h"
+#include "workspace/CategoryEditing.h"
 
 namespace tf {
 namespace {

@@ -13,13 +13,13 @@
 #include <QVBoxLayout>
 
 #include "app/Global.h"
-#include "app/ListText.h"
-#include "app/PatternListing.h"
+#include "base/ListText.h"
 #include "gui/app/CategoryCombos.h"
 #include "gui/app/RowCombos.h"
 #include "gui/workspace/DialogLook.h"
 #include "model/Account.h"
 #include "model/ImportSettings.h"
+#include "workspace/PatternListing.h"
 
 namespace tf {
 namespace {
@@ -58,17 +58,19 @@ void TfrmImportSettingsEdit::BuildControls() {
   cbxAccount = new QComboBox(this);
   lblMatchValue = NewLabel(QStringLiteral("Look for :"), this, true);
   edMatchValue = new QLineEdit(this);
-  edMatchValue->setToolTip(QStringLiteral(
-      "Don't worry about the case or spaces and the end it will be ignored when match is being done"));
+  edMatchValue->setToolTip(
+      QStringLiteral("Don't worry about the case or spaces and the end it will be ignored when "
+                     "match is being done"));
   lblMatchType = NewLabel(QStringLiteral("Recognition Type :"), this, true);
   edMatchType = new QComboBox(this);
   lblCategory = NewLabel(QStringLiteral("Category to assign if matched  :"), this);
   edCategoryName = NewCategoryCombo(this);
   cbxSubCategory = NewCategoryCombo(this);
-  rgpTransType = NewRadioGroup(QStringLiteral("Transaction Type"),
-                               {QStringLiteral("Income"), QStringLiteral("Expenses"),
-                                QStringLiteral("Transfers"), QStringLiteral("Deposit from Transfer")},
-                               TransTypes, this);
+  rgpTransType =
+      NewRadioGroup(QStringLiteral("Transaction Type"),
+                    {QStringLiteral("Income"), QStringLiteral("Expenses"),
+                     QStringLiteral("Transfers"), QStringLiteral("Deposit from Transfer")},
+                    TransTypes, this);
   btnOk = new QPushButton(QStringLiteral("Ok"), this);
   btnOk->setDefault(true);
   btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
@@ -101,17 +103,20 @@ void TfrmImportSettingsEdit::BuildLayout() {
 }
 
 void TfrmImportSettingsEdit::LoadPattern() {
-  if (QAbstractButton* type = TransTypes->button(Pattern_.GetTransactionType())) type->setChecked(true);
+  if (QAbstractButton* type = TransTypes->button(Pattern_.GetTransactionType()))
+    type->setChecked(true);
   FillAccountCombo(*cbxAccount, Global_.Accounts, {}, QStringLiteral("all"), true);
   for (const std::string& name : ParseLinesText(TImportSettings::MatchTypeNames()))
     edMatchType->addItem(QString::fromStdString(name));
   cbxAccount->setCurrentIndex(0);
   const std::string accountId = Pattern_.FieldAt(TImportSettings::fAccountID)->AsString();
   if (!accountId.empty() && accountId != "0") SelectComboRowById(*cbxAccount, accountId, -1);
-  edMatchValue->setText(QString::fromStdString(Pattern_.FieldAt(TImportSettings::fMatchValue)->AsString()));
+  edMatchValue->setText(
+      QString::fromStdString(Pattern_.FieldAt(TImportSettings::fMatchValue)->AsString()));
   std::string typeName;
   TImportSettings::MatchTypeName(Pattern_.GetMatchType(), typeName);
-  edMatchType->setCurrentIndex(edMatchType->findText(QString::fromStdString(typeName), Qt::MatchExactly));
+  edMatchType->setCurrentIndex(
+      edMatchType->findText(QString::fromStdString(typeName), Qt::MatchExactly));
   FillCategoryCombos(*edCategoryName, *cbxSubCategory, Global_.Categories,
                      Pattern_.FieldAt(TImportSettings::fCategoryName)->AsString());
   InputChange();
@@ -121,18 +126,24 @@ bool TfrmImportSettingsEdit::InputValid() const {
   return IsPatternEntryValid(edMatchValue->text().toStdString(), edMatchType->currentIndex());
 }
 
-void TfrmImportSettingsEdit::InputChange() { btnOk->setEnabled(InputValid()); }
+void TfrmImportSettingsEdit::InputChange() {
+  btnOk->setEnabled(InputValid());
+}
 
 void TfrmImportSettingsEdit::edCategoryNameChange() {
-  FillSubCategoryCombo(edCategoryName->currentText().toStdString(), *cbxSubCategory, Global_.Categories);
+  FillSubCategoryCombo(edCategoryName->currentText().toStdString(), *cbxSubCategory,
+                       Global_.Categories);
   InputChange();
 }
 
 void TfrmImportSettingsEdit::StorePattern() {
   Pattern_.SetTransactionType(std::max(0, TransTypes->checkedId()));
-  Pattern_.FieldAt(TImportSettings::fAccountID)->SetValue(TVariant::String(SelectedRowId(*cbxAccount)));
-  Pattern_.FieldAt(TImportSettings::fMatchValue)->SetValue(TVariant::String(edMatchValue->text().toStdString()));
-  Pattern_.SetMatchType(TImportSettings::MatchTypeFromName(edMatchType->currentText().toStdString()));
+  Pattern_.FieldAt(TImportSettings::fAccountID)
+      ->SetValue(TVariant::String(SelectedRowId(*cbxAccount)));
+  Pattern_.FieldAt(TImportSettings::fMatchValue)
+      ->SetValue(TVariant::String(edMatchValue->text().toStdString()));
+  Pattern_.SetMatchType(
+      TImportSettings::MatchTypeFromName(edMatchType->currentText().toStdString()));
   Pattern_.FieldAt(TImportSettings::fCategoryName)
       ->SetValue(TVariant::String(CategoryFromCombos(*edCategoryName, *cbxSubCategory)));
   Global_.Accounts.ApplyRecognition();

@@ -12,13 +12,13 @@
 #include <QVBoxLayout>
 
 #include "app/Global.h"
-#include "app/PatternListing.h"
 #include "gui/app/GridDelegate.h"
+#include "gui/app/WorkspaceDialogs.h"
 #include "gui/workspace/DialogLook.h"
 #include "gui/workspace/PatternsGridModel.h"
-#include "gui/workspace/WorkspaceDialogs.h"
 #include "model/Account.h"
 #include "model/ImportSettings.h"
+#include "workspace/PatternListing.h"
 
 namespace tf {
 namespace {

@@ -16,9 +16,10 @@
 #include <QVBoxLayout>
 
 #include "gui/app/RowCombos.h"
+#include "gui/app/WorkspaceDialogs.h"
 #include "gui/workspace/DialogLook.h"
 #include "gui/workspace/ImportPreviewModel.h"
-#include "gui/workspace/WorkspaceDialogs.h"
+#include "gui/app/WorkspaceDialogs.h"
 #include "import/CSVParser.h"
 #include "import/StatementCheck.h"
 #include "import/StatementFormats.h"

@@ -25,15 +25,12 @@
 #include <chrono>
 #include <random>
 
-#include "app/ActivityTestData.h"
-#include "app/ExportProposal.h"
-#include "app/Formats.h"
 #include "app/Global.h"
-#include "app/TransactionListing.h"
-#include "app/TransactionViewState.h"
+#include "base/Formats.h"
 #include "gui/app/ButtonCaption.h"
 #include "gui/app/DateConversion.h"
 #include "gui/app/FormLook.h"
+#include "gui/app/WorkspaceDialogs.h"
 #include "gui/workspace/AccountsGridDelegate.h"
 #include "gui/workspace/AccountsGridModel.h"
 #include "gui/workspace/ActivityStrip.h"
@@ -44,10 +41,13 @@
 #include "gui/workspace/TransactionMenus.h"
 #include "gui/workspace/TransactionsGridDelegate.h"
 #include "gui/workspace/TransactionsGridModel.h"
-#include "gui/workspace/WorkspaceDialogs.h"
 #include "model/Account.h"
 #include "model/ImportSettings.h"
 #include "model/Transactions.h"
+#include "workspace/ActivityTestData.h"
+#include "workspace/ExportProposal.h"
+#include "workspace/TransactionListing.h"
+#include "workspace/TransactionViewState.h"
 
 namespace tf {
 namespace {
@@ -273,7 +273,7 @@ void TfrmTransactionViewer::BuildGrids() {
   SetupGrid(*grdAccounts, 40);
   grdAccounts->setSelectionMode(QAbstractItemView::SingleSelection);
   grdAccounts->setModel(AccountsModel_);
-  grdAccounts->setItemDelegate(new TAccountsGridDelegate(grdAccounts));
+  grdAccounts->setItemDelegate(new TAccountsGridDelegate(Global_, grdAccounts));
   grdAccounts->setFont(GridFont());
   grdAccounts->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   grdAccounts->setFixedWidth(kAccountsWidth);
@@ -283,7 +283,7 @@ void TfrmTransactionViewer::BuildGrids() {
   SetupGrid(*grdMain, 20);
   grdMain->setSelectionMode(QAbstractItemView::ContiguousSelection);
   grdMain->setModel(TransactionsModel_);
-  grdMain->setItemDelegate(new TTransactionsGridDelegate(grdMain));
+  grdMain->setItemDelegate(new TTransactionsGridDelegate(Global_, grdMain));
   grdMain->setFont(GridFont());
   QHeaderView* header = grdMain->horizontalHeader();
   header->setSectionResizeMode(QHeaderView::Fixed);
@@ -342,7 +342,7 @@ void TfrmTransactionViewer::BuildBottomStrip() {
         const std::vector<TTransactions*> listed = ListedTransactions();
         return std::vector<const TTransactions*>(listed.begin(), listed.end());
       },
-      pnlBottom);
+      Global_.NumberFormat(), pnlBottom);
   pboxActivity->setObjectName(QStringLiteral("pboxActivity"));
   pboxActivity->setMinimumHeight(34);
 
@@ -602,12 +602,7 @@ void TfrmTransactionViewer::OpenTransaction() {
   if (!transaction->Edit(this)) return;
   const bool dateChanged = transaction->FieldAt(TTransactions::fDate)->AsString() != date;
   TAccount* account = SelectedAccount();
-  if (dateChanged && account != nullptr) {
-    account->TransactionsTable()->SortTransactions();
-    Global_.ClearMonthIndex();
-  }
-  Global_.Accounts.RecalculateBalances();
-  Global_.Accounts.RebuildCategoryList();
+  if (account != nullptr) SettleTransactions(*account, dateChanged);
   if (dateChanged) {
     // The row moved: list again and keep it selected.
     const std::string id = transaction->FieldAt(TTransactions::fTransactionID)->AsString();
@@ -663,11 +658,7 @@ bool TfrmTransactionViewer::HandleGridKey(QTableView* grid, QEvent* event) {
 // --- commands on transactions
 
 void TfrmTransactionViewer::AfterTransactionsAdded(TAccount& account, const std::string& id) {
-  account.TransactionsTable()->SortTransactions();
-  // The index holds row positions; it goes before anything can fail.
-  Global_.ClearMonthIndex();
-  Global_.Accounts.RecalculateBalances();
-  Global_.Accounts.RebuildCategoryList();
+  SettleTransactions(account);
   ShowTransactions(&account);
   if (!id.empty()) SelectTransactionById(id);
   Global_.SaveFile();
@@ -699,9 +690,7 @@ void TfrmTransactionViewer::DeleteTransactions(bool confirm) {
   if (confirm && !Dialogs_.Confirm(this, QString::fromLatin1(kDeleteTransactionsQuestion))) return;
   const int row = grdMain->currentIndex().row();
   MarkDeleted(CommandTransactions());
-  account->TransactionsTable()->SortTransactions();
-  Global_.ClearMonthIndex();
-  account->RecalculateBalances();
+  SettleTransactions(*account);
   ShowTransactions(account);
   grdMain->setCurrentIndex(
       TransactionsModel_->index(RowAfterDelete(row, TransactionsModel_->rowCount()), 0));
@@ -749,9 +738,7 @@ void TfrmTransactionViewer::DropOnAccountAt(const QPoint& point) {
   TAccount* target = AccountAtPoint(point);
   if (target == nullptr || !AcceptsDropAt(point)) return;
   CopyToAccount(CommandTransactions(), *target);
-  target->TransactionsTable()->SortTransactions();
-  Global_.ClearMonthIndex();
-  Global_.Accounts.RecalculateBalances();
+  SettleTransactions(*target);
   AccountsModel_->Repaint();
   Global_.SaveFile();
 }
@@ -763,9 +750,7 @@ void TfrmTransactionViewer::menuitemDeDuupDateAmountClick(TDuplicateRule rule) {
     return;
   }
   if (TAccount* account = SelectedAccount()) {
-    account->TransactionsTable()->SortTransactions();
-    Global_.ClearMonthIndex();
-    account->RecalculateBalances();
+    SettleTransactions(*account);
     ShowTransactions(account);
   }
   Global_.SaveFile();
@@ -838,12 +823,8 @@ void TfrmTransactionViewer::btnImportClick() {
   });
   const TRowsSnapshot before = SnapshotRows(Global_.Accounts);
   if (!ImportStatement(this, Global_, account, Dialogs_)) return;
-  // The rows may have gone into any account. Sorting comes first: running
-  // balances follow the row order.
-  for (TAccount* live : LiveAccounts(Global_.Accounts))
-    live->TransactionsTable()->SortTransactions();
-  Global_.ClearMonthIndex();
-  Global_.Accounts.RecalculateBalances();
+  // The rows may have gone into any account.
+  SettleAllTransactions(Global_.Accounts);
   if (account != nullptr) ShowTransactions(account);
   RepaintGrids();
   LastImport_ = NewRowsSince(Global_.Accounts, before);
@@ -913,9 +894,7 @@ void TfrmTransactionViewer::AddActivityTestData() {
   std::mt19937 random(static_cast<std::mt19937::result_type>(
       std::chrono::steady_clock::now().time_since_epoch().count()));
   AddTestTransactions(*account, DateRange().From, Global_.Categories, random);
-  account->TransactionsTable()->SortTransactions();
-  Global_.ClearMonthIndex();
-  account->RecalculateBalances();
+  SettleTransactions(*account);
   ShowTransactions(account);
   Global_.NoteChange();
 }

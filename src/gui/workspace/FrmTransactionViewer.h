@@ -11,10 +11,10 @@
 #include <utility>
 #include <vector>
 
-#include "app/DateRangeStep.h"
-#include "app/ImportOutcome.h"
-#include "app/TransactionCommands.h"
 #include "store/DateTime.h"
+#include "workspace/DateRangeStep.h"
+#include "workspace/ImportOutcome.h"
+#include "workspace/TransactionCommands.h"
 
 class QCheckBox;
 class QDateEdit;

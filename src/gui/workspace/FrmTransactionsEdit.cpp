@@ -17,18 +17,18 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/Formats.h"
 #include "app/Global.h"
-#include "app/ListText.h"
-#include "app/TransactionEntry.h"
-#include "app/TransactionRecognition.h"
+#include "base/Formats.h"
+#include "base/ListText.h"
 #include "gui/app/CategoryCombos.h"
+#include "gui/app/WorkspaceDialogs.h"
 #include "gui/workspace/AmountEdit.h"
 #include "gui/workspace/DialogLook.h"
-#include "gui/workspace/WorkspaceDialogs.h"
 #include "model/Account.h"
 #include "model/ImportSettings.h"
 #include "model/Transactions.h"
+#include "workspace/TransactionEntry.h"
+#include "workspace/TransactionRecognition.h"
 
 namespace tf {
 namespace {
@@ -169,7 +169,7 @@ void TfrmTransactionsEdit::ConnectControls() {
 // --- loading and validation
 
 void TfrmTransactionsEdit::LoadRow() {
-  const TTransactionEntry entry = LoadTransactionEntry(Row_);
+  const TTransactionEntry entry = LoadTransactionEntry(Row_, Global_.NumberFormat());
   edDate->setText(QString::fromStdString(entry.Date));
   edDescription->setModel(
       new QStringListModel(LinesOf(Global_.Accounts.AllDescriptions()), edDescription));
@@ -259,7 +259,7 @@ void TfrmTransactionsEdit::btnOkClick() {
   entry.Category = Category();
   entry.Amount = edAmount->text().toStdString();
   entry.Locked = chkLocked->isChecked();
-  StoreTransactionEntry(Row_, entry);
+  StoreTransactionEntry(Row_, entry, Global_.NumberFormat());
   accept();
 }
 

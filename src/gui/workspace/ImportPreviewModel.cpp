@@ -2,8 +2,8 @@
 
 #include <QColor>
 
-#include "app/Formats.h"
-#include "app/SystemNumberFormat.h"
+#include "base/Formats.h"
+#include "base/SystemNumberFormat.h"
 
 namespace tf {
 namespace {

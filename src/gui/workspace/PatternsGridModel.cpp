@@ -1,8 +1,8 @@
 #include "gui/workspace/PatternsGridModel.h"
 
-#include "app/PatternListing.h"
 #include "model/Account.h"
 #include "model/ImportSettings.h"
+#include "workspace/PatternListing.h"
 
 namespace tf {
 namespace {

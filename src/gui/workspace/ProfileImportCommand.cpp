@@ -6,13 +6,13 @@
 #include "gui/app/RowCombos.h"
 #include "gui/workspace/FrmCsvMapping.h"
 #include "gui/workspace/FrmStatementImport.h"
-#include "gui/workspace/WorkspaceDialogs.h"
+#include "gui/app/WorkspaceDialogs.h"
 #include "import/ProfileCSVParser.h"
 #include "import/StatementCheck.h"
 #include "import/StatementFile.h"
 #include "import/StatementImport.h"
 #include "model/Account.h"
-#include "model/CsvProfiles.h"
+#include "import/CsvProfiles.h"
 
 namespace tf {
 namespace {

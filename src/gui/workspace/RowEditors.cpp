@@ -3,11 +3,11 @@
 #include <QApplication>
 
 #include "app/Global.h"
+#include "gui/app/WorkspaceDialogs.h"
 #include "gui/workspace/FrmAccountEdit.h"
 #include "gui/workspace/FrmImportSettingsEdit.h"
 #include "gui/workspace/FrmImportSettingsListEdit.h"
 #include "gui/workspace/FrmTransactionsEdit.h"
-#include "gui/workspace/WorkspaceDialogs.h"
 #include "model/Account.h"
 #include "model/ImportSettings.h"
 #include "model/Transactions.h"
@@ -45,6 +45,8 @@ void RegisterRowEditors(TGlobal& global, const TWorkspaceDialogs& dialogs) {
   };
 }
 
-void RegisterRowEditors(TGlobal& global) { RegisterRowEditors(global, DesktopDialogs()); }
+void RegisterRowEditors(TGlobal& global) {
+  RegisterRowEditors(global, DesktopDialogs(global));
+}
 
 }  // namespace tf

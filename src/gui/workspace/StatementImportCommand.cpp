@@ -5,9 +5,10 @@
 #include <optional>
 
 #include "app/Global.h"
+#include "gui/app/WorkspaceDialogs.h"
 #include "gui/workspace/FrmStatementImport.h"
 #include "gui/workspace/ProfileImportCommand.h"
-#include "gui/workspace/WorkspaceDialogs.h"
+#include "gui/app/WorkspaceDialogs.h"
 #include "import/CSVParser.h"
 #include "import/StatementCheck.h"
 #include "import/StatementFile.h"
@@ -15,7 +16,7 @@
 #include "import/StatementFormats.h"
 #include "import/ProfileCSVParser.h"
 #include "import/StatementRecognition.h"
-#include "model/CsvProfiles.h"
+#include "import/CsvProfiles.h"
 
 namespace tf {
 namespace {

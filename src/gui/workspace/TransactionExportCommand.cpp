@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "gui/workspace/WorkspaceDialogs.h"
+#include "gui/app/WorkspaceDialogs.h"
 #include "reports/TransactionExport.h"
 
 namespace tf {

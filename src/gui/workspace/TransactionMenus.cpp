@@ -4,8 +4,8 @@
 #include <QMenu>
 #include <QWidget>
 
-#include "app/CategoryList.h"
-#include "app/TransactionCommands.h"
+#include "base/CategoryList.h"
+#include "workspace/TransactionCommands.h"
 
 namespace tf {
 namespace {

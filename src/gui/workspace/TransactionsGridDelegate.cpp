@@ -15,7 +15,8 @@ constexpr int kImageWidth = 19;
 
 }  // namespace
 
-TTransactionsGridDelegate::TTransactionsGridDelegate(QObject* parent) : TGridDelegate(parent) {}
+TTransactionsGridDelegate::TTransactionsGridDelegate(TGlobal& global, QObject* parent)
+    : TGridDelegate(parent), Global_(global) {}
 
 void TTransactionsGridDelegate::PaintUncategorised(QPainter& painter, const QRect& cell,
                                                    bool selected) {
@@ -69,7 +70,7 @@ void TTransactionsGridDelegate::paint(QPainter* painter, const QStyleOptionViewI
   try {
     PaintWithImage(*painter, option, index);
   } catch (const std::exception& error) {
-    Global().TraceError(error.what());
+    Global_.TraceError(error.what());
   }
   painter->restore();
 }

@@ -7,11 +7,14 @@
 
 namespace tf {
 
+class TGlobal;
+
 class TTransactionsGridDelegate : public TGridDelegate {
   Q_OBJECT
 
  public:
-  explicit TTransactionsGridDelegate(QObject* parent = nullptr);
+  // Errors while painting go to the context's trace log.
+  explicit TTransactionsGridDelegate(TGlobal& global, QObject* parent = nullptr);
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override;
@@ -20,6 +23,7 @@ class TTransactionsGridDelegate : public TGridDelegate {
   void PaintWithImage(QPainter& painter, const QStyleOptionViewItem& option,
                       const QModelIndex& index) const;
   static void PaintUncategorised(QPainter& painter, const QRect& cell, bool selected);
+  TGlobal& Global_;
 };
 
 }  // namespace tf

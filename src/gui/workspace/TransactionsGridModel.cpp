@@ -4,7 +4,7 @@
 #include <QFont>
 
 #include "app/Global.h"
-#include "app/GridColors.h"
+#include "base/GridColors.h"
 #include "gui/app/GridDelegate.h"
 #include "gui/workspace/TransactionIcons.h"
 #include "model/ModelText.h"

@@ -27,5 +27,4 @@ target_sources(tallyfold_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/TransactionMenus.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TransactionsGridDelegate.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TransactionsGridModel.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/WorkspaceDialogs.cpp
 )

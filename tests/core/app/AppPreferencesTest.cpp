@@ -1,10 +1,9 @@
 // The statement format last chosen (8 is "Other bank (CSV)") and the
 // getting-started panel flag.
-#include "app/AppPreferences.h"
-
 #include <gtest/gtest.h>
 
-#include "app/MemoryPreferenceStore.h"
+#include "app/AppPreferences.h"
+#include "base/MemoryPreferenceStore.h"
 
 namespace tf {
 namespace {

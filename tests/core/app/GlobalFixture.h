@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/Global.h"
-#include "app/MemoryPreferenceStore.h"
+#include "base/MemoryPreferenceStore.h"
 #include "model/Transactions.h"
 #include "store/DataFile.h"
 

@@ -1,10 +1,9 @@
 // The main window's stored placement: reading and writing the four values and
 // correcting them against the work area.
-#include "app/WindowPlacement.h"
-
 #include <gtest/gtest.h>
 
-#include "app/MemoryPreferenceStore.h"
+#include "app/WindowPlacement.h"
+#include "base/MemoryPreferenceStore.h"
 
 namespace tf {
 namespace {

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "FinanceFixture.h"
-#include "GoldenFile.h"
-#include "app/MemoryPreferenceStore.h"
-#include "app/NumberFormat.h"
-#include "app/SystemNumberFormat.h"
+#include "base/MemoryPreferenceStore.h"
+#include "base/NumberFormat.h"
+#include "base/SystemNumberFormat.h"
 #include "budgets/BudgetExport.h"
 #include "budgets/BudgetMonth.h"
+#include "support/GoldenFile.h"
 
 namespace tf {
 namespace {
@@ -71,7 +71,7 @@ struct BudgetExportTest : ::testing::Test {
     AddBudgetLine("Gifts", 2026, 3, "100", true);
     AddBudgetLine("Food - groceries", 2026, 3, "1500", false);
     AddBudgetLine("Car <fuel> & \"oil\", |ACT|", 2026, 3, "1000", false);
-    TBudgetMonth month(2026, 3);
+    TBudgetMonth month(Global().Accounts, 2026, 3);
     month.Refresh();
     lines = month.Lines();
   }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "FinanceFixture.h"
-#include "app/Formats.h"
+#include "base/Formats.h"
 #include "budgets/BudgetMonth.h"
 
 namespace tf {
@@ -62,7 +62,7 @@ TEST_F(BudgetMonthTest, ListsTheMonthsLinesUnderTheirSections) {
     AddBudgetLine("Other month", 2024, 4, "0", false);
     AddBudgetLine("Other year", 2023, 3, "0", true);
     AddBudgetLine("Gone", 2024, 3, "0", false).Deleted = true;
-    TBudgetMonth month(2024, 3);
+    TBudgetMonth month(Global().Accounts, 2024, 3);
     month.Refresh();
     EXPECT_EQ(Shape(month), c.Shape) << c.Name;
     EXPECT_EQ(month.Lines().size(), c.Lines.size()) << c.Name;
@@ -90,7 +90,7 @@ TEST_F(BudgetMonthTest, ActualIsTheMonthsSumOfTheExactCategory) {
   TBudget& food = AddBudgetLine("Food", 2024, 3, "500", false, "123");  // a stale Actual
   AddBudgetLine("Salary", 2024, 3, "1000", true);
 
-  TBudgetMonth month(2024, 3);
+  TBudgetMonth month(Global().Accounts, 2024, 3);
   month.Refresh();
   ASSERT_EQ(Shape(month), "[Income] | Salary | [Expenses] | Food");
   const TBudgetMonthRow& salary = month.Rows()[1];
@@ -116,7 +116,7 @@ TEST_F(BudgetMonthTest, TotalsGridFollowsTheNineFormulas) {
   AddBudgetLine("Salary", 2024, 3, "1000", true);
   AddBudgetLine("Interest", 2024, 3, "0.40", true);
   AddBudgetLine("Transport", 2024, 3, "300", false);
-  TBudgetMonth month(2024, 3);
+  TBudgetMonth month(Global().Accounts, 2024, 3);
   month.Refresh();
   // AI 1000.40, AE -650, BI 1000.40, BE 800: the income balances exactly.
   EXPECT_EQ(TotalsText(month.Totals()), "1000.4 -650 350.4 / 1000.4 -800 200.4 / 0 150 150");
@@ -126,11 +126,11 @@ TEST_F(BudgetMonthTest, TotalsGridFollowsTheNineFormulas) {
 }
 
 TEST_F(BudgetMonthTest, EmptyMonthHasZeroTotals) {
-  TBudgetMonth month(2030, 1);
+  TBudgetMonth month(Global().Accounts, 2030, 1);
   month.Refresh();
   EXPECT_EQ(TotalsText(month.Totals()), "0 0 0 / 0 0 0 / 0 0 0");
-  EXPECT_THROW(TBudgetMonth(2024, 13), std::invalid_argument);
-  EXPECT_EQ(TBudgetMonth(2026, 3).MonthText(), "Mar 2026");
+  EXPECT_THROW(TBudgetMonth(Global().Accounts, 2024, 13), std::invalid_argument);
+  EXPECT_EQ(TBudgetMonth(Global().Accounts, 2026, 3).MonthText(), "Mar 2026");
 }
 
 TEST_F(BudgetMonthTest, EditingTheBudgetedCellUpdatesDifferenceAndTotals) {
@@ -138,7 +138,7 @@ TEST_F(BudgetMonthTest, EditingTheBudgetedCellUpdatesDifferenceAndTotals) {
   AddTransaction(cheque, "01 Mar 2024", "a", "Food", "-650");
   TransactionsChanged();
   TBudget& food = AddBudgetLine("Food", 2024, 3, "0", false);
-  TBudgetMonth month(2024, 3);
+  TBudgetMonth month(Global().Accounts, 2024, 3);
   month.Refresh();
   struct TCase {
     const char* Typed;
@@ -169,7 +169,7 @@ TEST_F(BudgetMonthTest, CopiesLastMonthsActualAsAPositiveBudget) {
   AddBudgetLine("Food", 2024, 3, "0", false);
   AddBudgetLine("Food", 2024, 1, "0", false);
   AddBudgetLine("Fuel", 2024, 3, "10", false);
-  TBudgetMonth march(2024, 3);
+  TBudgetMonth march(Global().Accounts, 2024, 3);
   march.Refresh();
   ASSERT_EQ(Shape(march), "[Expenses] | Food | Fuel | -");
   EXPECT_TRUE(march.CopyActualFromLastMonth(1));
@@ -179,7 +179,7 @@ TEST_F(BudgetMonthTest, CopiesLastMonthsActualAsAPositiveBudget) {
   EXPECT_EQ(march.Rows()[2].Budgeted, Money("10"));
   EXPECT_FALSE(march.CopyActualFromLastMonth(0));
 
-  TBudgetMonth january(2024, 1);
+  TBudgetMonth january(Global().Accounts, 2024, 1);
   january.Refresh();
   EXPECT_TRUE(january.CopyActualFromLastMonth(1));
   EXPECT_EQ(january.Rows()[1].Budgeted, Money("75"));
@@ -188,7 +188,7 @@ TEST_F(BudgetMonthTest, CopiesLastMonthsActualAsAPositiveBudget) {
 TEST_F(BudgetMonthTest, ChangeTypeMovesTheLineToTheOtherSection) {
   AddBudgetLine("Bonus", 2024, 3, "0", false);
   AddBudgetLine("Rent", 2024, 3, "0", false);
-  TBudgetMonth month(2024, 3);
+  TBudgetMonth month(Global().Accounts, 2024, 3);
   month.Refresh();
   month.ChangeType(1);
   EXPECT_EQ(Shape(month), "[Income] | Bonus | [Expenses] | Rent");
@@ -203,7 +203,7 @@ TEST_F(BudgetMonthTest, CreateBudgetReplacesTheMonthsLines) {
   AddBudgetLine("Rent", 2024, 2, "800", false);
   AddBudgetLine("Old", 2024, 3, "5", false);
 
-  TBudgetMonth month(2024, 3);
+  TBudgetMonth month(Global().Accounts, 2024, 3);
   month.Refresh();
   EXPECT_EQ(month.CreateBudget(0), 3);
   EXPECT_EQ(Shape(month), "[Income] | Salary | [Expenses] | Food | Rent");
@@ -221,7 +221,7 @@ TEST_F(BudgetMonthTest, CopyingTheDisplayedMonthOntoItselfKeepsItsAmounts) {
   TBudget& salary = AddBudgetLine("Salary", 2024, 3, "1000", true);
   TBudget& dropped = AddBudgetLine("Not a category", 2024, 3, "12", false);
 
-  TBudgetMonth month(2024, 3);
+  TBudgetMonth month(Global().Accounts, 2024, 3);
   month.Refresh();
   EXPECT_EQ(month.CreateBudget(EncodeDate(2024, 3, 1)), 3);
   EXPECT_EQ(Shape(month), "[Income] | Salary | [Expenses] | Food | Rent");
@@ -252,7 +252,7 @@ TEST_F(BudgetMonthTest, SynchroniseAddsUsedCategoriesAndRemovesEmptyLines) {
   AddBudgetLine("Rent", 2024, 3, "800", false);
   TBudget& empty = AddBudgetLine("Travel", 2024, 3, "0", false);
 
-  TBudgetMonth month(2024, 3);
+  TBudgetMonth month(Global().Accounts, 2024, 3);
   month.Refresh();
   const TBudgetSyncResult result = month.Synchronise();
   EXPECT_EQ(result.Added, 1);
@@ -270,7 +270,7 @@ TEST_F(BudgetMonthTest, SynchroniseAddsUsedCategoriesAndRemovesEmptyLines) {
 }
 
 TEST_F(BudgetMonthTest, AddLineJoinsTheCategoryAndListsIt) {
-  TBudgetMonth month(2024, 3);
+  TBudgetMonth month(Global().Accounts, 2024, 3);
   month.Refresh();
   TBudget* line = month.AddLine("Car", "fuel", true);
   EXPECT_EQ(line->FieldAt(TBudget::fCategoryName)->AsString(), "Car - fuel");

@@ -110,11 +110,5 @@ TEST(NumberComboItemsTest, ListsTheRange) {
   EXPECT_TRUE(NumberComboItems(5, 4).empty());
 }
 
-TEST(TrimmedTextTest, DropsBlanksAndControlCharacters) {
-  EXPECT_EQ(TrimmedText(" \t10 \r\n"), "10");
-  EXPECT_EQ(TrimmedText("1 0"), "1 0");
-  EXPECT_EQ(TrimmedText(" \n "), "");
-}
-
 }  // namespace
 }  // namespace tf

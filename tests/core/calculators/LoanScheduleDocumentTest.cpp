@@ -1,9 +1,8 @@
-#include "calculators/LoanScheduleDocument.h"
-
 #include <gtest/gtest.h>
 
-#include "GoldenFile.h"
+#include "calculators/LoanScheduleDocument.h"
 #include "calculators/RepaymentSchedule.h"
+#include "support/GoldenFile.h"
 
 namespace tf {
 namespace {

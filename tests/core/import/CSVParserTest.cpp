@@ -1,13 +1,12 @@
-#include "import/CSVParser.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "app/SystemNumberFormat.h"
-#include "import/ABSACSVParser.h"
-#include "import/StatementFileError.h"
 #include "ImportTestSupport.h"
+#include "base/SystemNumberFormat.h"
+#include "import/ABSACSVParser.h"
+#include "import/CSVParser.h"
+#include "import/StatementFileError.h"
 
 namespace tf::test {
 namespace {

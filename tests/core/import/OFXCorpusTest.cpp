@@ -29,7 +29,7 @@ std::vector<std::string> Cells(const std::string& row) {
   std::stringstream in(row);
   std::string cell;
   std::getline(in, cell, '|');  // before the first bar
-  while (std::getline(in, cell, '|')) cells.push_back(TrimBlanks(cell));
+  while (std::getline(in, cell, '|')) cells.push_back(std::string(Trimmed(cell)));
   return cells;
 }
 

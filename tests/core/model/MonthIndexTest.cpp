@@ -100,5 +100,28 @@ TEST_F(MonthIndexTest, UnsortedTableRepeatsMonths) {
             std::make_pair(0, 1));
 }
 
+// The model finds its month index and category list through the root; a
+// tree nobody attached them to (a tool's, a test's) still sums right.
+TEST(DetachedTreeTest, SumsByVisitingEveryRowAndKeepsNoCategoryList) {
+  TAccount root(nullptr, TBoneKind::List);
+  TAccount* account = AddAccount(root, "{A}");
+  AddTransaction(*account, {"05 Jan 2024", -10, ttExpense, "Food"});
+  AddTransaction(*account, {"03 Feb 2024", -25, ttExpense, "Food"});
+  AddTransaction(*account, {"20 Jan 2024", -5, ttExpense, "Food"});  // out of order on purpose
+  EXPECT_EQ(root.MonthIndex(), nullptr);
+  EXPECT_EQ(root.SumCategory(2024, 1, 0, "Food", false), -15);
+  EXPECT_EQ(root.SumCategory(2024, 2, 0, "Food", false), -25);
+  root.RebuildCategoryList();  // nothing to fill, nothing to fail
+  EXPECT_EQ(account->Categories(), nullptr);
+}
+
+TEST_F(MonthIndexTest, TheContextsRootCarriesItsLists) {
+  EXPECT_EQ(Root().MonthIndex(), &Global().MonthIndex);
+  EXPECT_EQ(Root().Categories(), &Global().Categories);
+  // Rows reach them through their root.
+  TAccount* a = Root().AccountAt(0);
+  EXPECT_EQ(a->MonthIndex(), &Global().MonthIndex);
+}
+
 }  // namespace
 }  // namespace tf::testing

@@ -2,11 +2,11 @@
 
 #include <filesystem>
 
-#include "../calculators/GoldenFile.h"
 #include "ModelFixtures.h"
-#include "app/SystemNumberFormat.h"
+#include "base/SystemNumberFormat.h"
 #include "model/OfxStatement.h"
 #include "store/StoreError.h"
+#include "support/GoldenFile.h"
 
 namespace tf::testing {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "FinanceFixture.h"
-#include "app/ChartPalette.h"
+#include "base/ChartPalette.h"
 #include "reports/ExpenseReport.h"
 #include "reports/ReportPeriods.h"
 #include "reports/ReportSelection.h"

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "FinanceFixture.h"
-#include "GoldenFile.h"
-#include "app/SystemNumberFormat.h"
+#include "base/ReportTemplate.h"
+#include "base/SystemNumberFormat.h"
 #include "reports/FinancialYearReport.h"
-#include "reports/ReportTemplate.h"
+#include "support/GoldenFile.h"
 
 namespace tf {
 namespace {

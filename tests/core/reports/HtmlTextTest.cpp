@@ -5,7 +5,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "app/SystemNumberFormat.h"
+#include "base/SystemNumberFormat.h"
 #include "reports/HtmlEscape.h"
 #include "reports/ReportAmount.h"
 #include "reports/ReportFileName.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "FinanceFixture.h"
-#include "app/MemoryPreferenceStore.h"
-#include "app/NumberFormat.h"
+#include "base/MemoryPreferenceStore.h"
+#include "base/NumberFormat.h"
 #include "reports/MonthlyCategoryReport.h"
 #include "reports/MonthlyReportText.h"
 

@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "FinanceFixture.h"
-#include "app/ChartPalette.h"
+#include "base/ChartPalette.h"
 #include "reports/ReportCharts.h"
 
 namespace tf {

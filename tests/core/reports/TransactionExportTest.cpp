@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "../calculators/GoldenFile.h"
 #include "import/TallyfoldCSVParser.h"
 #include "model/Account.h"
 #include "model/Transactions.h"
 #include "reports/TransactionExport.h"
 #include "store/StoreError.h"
+#include "support/GoldenFile.h"
 
 namespace tf::test {
 namespace {

@@ -11,7 +11,7 @@
 #include <QPushButton>
 
 #include "BudgetGuiSupport.h"
-#include "app/Formats.h"
+#include "base/Formats.h"
 #include "gui/app/FrmMain.h"
 #include "gui/app/MainPages.h"
 #include "gui/budgets/BudgetExportCommand.h"

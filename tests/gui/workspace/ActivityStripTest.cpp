@@ -86,7 +86,7 @@ class ActivityStripTest : public QObject {
     QPalette palette = Panel_->palette();
     palette.setColor(QPalette::Window, QColor(kBackground));
     Panel_->setPalette(palette);
-    Strip_ = new TActivityStrip([this] { return Listed_; }, Panel_.get());
+    Strip_ = new TActivityStrip([this] { return Listed_; }, Global().NumberFormat(), Panel_.get());
   }
   void cleanup() {
     Panel_.reset();

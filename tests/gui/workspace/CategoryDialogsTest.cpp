@@ -14,9 +14,9 @@
 #include <QTest>
 
 #include "WorkspaceGuiSupport.h"
-#include "app/CategoryEditing.h"
 #include "gui/workspace/FrmCategoryManagement.h"
 #include "gui/workspace/FrmCatergorySelection.h"
+#include "workspace/CategoryEditing.h"
 
 using namespace tf;
 using namespace tf::test;

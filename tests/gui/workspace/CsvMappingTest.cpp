@@ -22,7 +22,7 @@
 #include "gui/workspace/StatementImportCommand.h"
 #include "import/ProfileCSVParser.h"
 #include "import/StatementFile.h"
-#include "model/CsvProfiles.h"
+#include "import/CsvProfiles.h"
 
 using namespace tf;
 using namespace tf::test;

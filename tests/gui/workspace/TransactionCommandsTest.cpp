@@ -19,7 +19,7 @@
 #include <stdexcept>
 
 #include "WorkspaceGuiSupport.h"
-#include "app/Formats.h"
+#include "base/Formats.h"
 #include "gui/app/Application.h"
 #include "gui/app/DateConversion.h"
 #include "gui/workspace/ActivityStrip.h"

@@ -17,7 +17,7 @@
 #include <QToolButton>
 
 #include "WorkspaceGuiSupport.h"
-#include "app/Formats.h"
+#include "base/Formats.h"
 #include "gui/app/DateConversion.h"
 #include "gui/app/FrmMain.h"
 #include "gui/app/FrmSettings.h"

@@ -4,11 +4,11 @@
 // getting-started panel.
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QFile>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
@@ -16,7 +16,7 @@
 #include <QToolButton>
 
 #include "WorkspaceGuiSupport.h"
-#include "app/Formats.h"
+#include "base/Formats.h"
 #include "gui/app/DateConversion.h"
 #include "gui/workspace/FrmTransactionViewer.h"
 #include "gui/workspace/HelpPanel.h"

@@ -13,7 +13,7 @@
 #include <QToolButton>
 
 #include "WorkspaceGuiSupport.h"
-#include "app/Formats.h"
+#include "base/Formats.h"
 #include "gui/workspace/AmountEdit.h"
 #include "gui/workspace/FrmTransactionsEdit.h"
 

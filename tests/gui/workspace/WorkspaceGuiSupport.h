@@ -3,6 +3,9 @@
 // file, rows made to order, and dialogs answered from a script.
 #pragma once
 
+#include <QDialog>
+#include <QString>
+#include <QTemporaryDir>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -10,13 +13,9 @@
 #include <string>
 #include <vector>
 
-#include <QDialog>
-#include <QString>
-#include <QTemporaryDir>
-
 #include "GuiTestSupport.h"
 #include "app/Global.h"
-#include "gui/workspace/WorkspaceDialogs.h"
+#include "gui/app/WorkspaceDialogs.h"
 #include "model/Account.h"
 #include "model/ImportSettings.h"
 #include "model/Transactions.h"
