@@ -112,8 +112,7 @@ int ProfilesCommand(const TArgs& args) {
     TArgs rest = args;
     const TDataOptions data = TakeDataOptions(rest);
     if (!rest.empty()) throw ECliUsage("unexpected argument \"" + rest[0] + "\"");
-    TAccount root;
-    ReadDataFile(data, root);
+    const TAccount& root = ReadDataFile(data);
     for (const TCsvProfile& profile : LoadCsvProfiles(root))
       std::cout << TabLine(
           {profile.Name, root.AccountNameOf(profile.AccountID), ProfileSummary(profile)});

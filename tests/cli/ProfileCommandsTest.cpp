@@ -65,6 +65,22 @@ TEST_F(ProfileCommands, AProfileFromAScriptImportsItsBanksStatementOnce) {
   EXPECT_EQ(Run(WithData("profiles")).Out.substr(0, 15), "Capitec\tCheque\t");
 }
 
+TEST_F(ProfileCommands, AutoFormatFallsBackOnASavedProfileThatFits) {
+  const std::string import = WithData("import --format auto --account Cheque ") + " " + Statement();
+  // No built-in layout reads this bank, and no profile is saved yet.
+  const TRun refused = Run(import);
+  EXPECT_EQ(refused.Status, 1);
+  EXPECT_NE(refused.Err.find("--profile NAME"), std::string::npos) << refused.Err;
+
+  ASSERT_EQ(Run(WithData(kCapitec)).Status, 0);
+  const TRun run = Run(import);
+  ASSERT_EQ(run.Status, 0) << run.Err;
+  EXPECT_NE(run.Err.find("saved mapping \"Capitec\": reading it through that profile"),
+            std::string::npos)
+      << run.Err;
+  EXPECT_NE(run.Out.find("Imported 2 of 2 rows into \"Cheque\""), std::string::npos) << run.Out;
+}
+
 TEST_F(ProfileCommands, MistakesAreRefusedWithTheDialogsWords) {
   const std::string before = ReadWholeFile(Data());
   TRun run =

@@ -1,6 +1,6 @@
 #include "import/CsvProfiles.h"
 
-#include "base/Text.h"
+#include "import/StatementText.h"
 #include "model/Account.h"
 
 namespace tf {
