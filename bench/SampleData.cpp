@@ -10,15 +10,24 @@
 namespace tf::bench {
 namespace {
 
-const char* const kMerchants[] = {
-    "POS PURCHASE WOOLWORTHS SANDTON", "DEBIT ORDER DISCOVERY HEALTH", "ATM WITHDRAWAL ABSA ROSEBANK",
-    "INTERNET PMT TO J SMITH RENT", "SALARY ACME HOLDINGS (PTY) LTD", "POS PURCHASE ENGEN BRYANSTON",
-    "MONTHLY ACCOUNT FEE", "PURCHASE TAKEALOT.COM", "DEBIT ORDER VODACOM CONTRACT",
-    "POS PURCHASE PICK N PAY HYDE PARK", "INTEREST CREDIT", "PREPAID ELECTRICITY CITY POWER"};
-const char* const kCategories[] = {"Food - groceries", "Personal - medical", "Other - miscellaneous",
-                                   "Home - rent", "Income - paycheck", "Transportation - gas",
-                                   "Other - bank charges", "", "Utilities - cell phone",
-                                   "Food - dining out", "Income - interest", "Utilities - electric"};
+const char* const kMerchants[] = {"POS PURCHASE WOOLWORTHS SANDTON",
+                                  "DEBIT ORDER DISCOVERY HEALTH",
+                                  "ATM WITHDRAWAL ABSA ROSEBANK",
+                                  "INTERNET PMT TO J SMITH RENT",
+                                  "SALARY ACME HOLDINGS (PTY) LTD",
+                                  "POS PURCHASE ENGEN BRYANSTON",
+                                  "MONTHLY ACCOUNT FEE",
+                                  "PURCHASE TAKEALOT.COM",
+                                  "DEBIT ORDER VODACOM CONTRACT",
+                                  "POS PURCHASE PICK N PAY HYDE PARK",
+                                  "INTEREST CREDIT",
+                                  "PREPAID ELECTRICITY CITY POWER"};
+const char* const kCategories[] = {"Food - groceries",       "Personal - medical",
+                                   "Other - miscellaneous",  "Home - rent",
+                                   "Income - paycheck",      "Transportation - gas",
+                                   "Other - bank charges",   "",
+                                   "Utilities - cell phone", "Food - dining out",
+                                   "Income - interest",      "Utilities - electric"};
 const char* const kTypes[] = {"Current Account", "Credit Card", "Saving Account", "Home Loan",
                               "Vehicle Loan"};
 
@@ -27,7 +36,8 @@ std::string Guid(std::mt19937_64& random) {
   const auto a = random(), b = random();
   std::snprintf(buf, sizeof buf, "{%08X-%04X-%04X-%04X-%012llX}", static_cast<unsigned>(a >> 32),
                 static_cast<unsigned>(a >> 16) & 0xFFFF, static_cast<unsigned>(a) & 0xFFFF,
-                static_cast<unsigned>(b >> 48), static_cast<unsigned long long>(b & 0xFFFFFFFFFFFFULL));
+                static_cast<unsigned>(b >> 48),
+                static_cast<unsigned long long>(b & 0xFFFFFFFFFFFFULL));
   return buf;
 }
 
@@ -53,7 +63,8 @@ void FillAccounts(TAccount& root, int transactions, int years) {
       TTransactions* row = table->NewTransaction();
       const TDateTime date = start + static_cast<double>(t) * (years * 365.25) / count;
       const std::size_t kind = random() % 12;
-      const std::int64_t cents = (kind == 4 ? 1 : -1) * static_cast<std::int64_t>(random() % 250000);
+      const std::int64_t cents =
+          (kind == 4 ? 1 : -1) * static_cast<std::int64_t>(random() % 250000);
       balance += cents;
       Set(*row, TTransactions::fTransactionID, Guid(random));
       Set(*row, TTransactions::fDate, FormatDayMonthYear(date));
@@ -66,10 +77,10 @@ void FillAccounts(TAccount& root, int transactions, int years) {
       char raw[200];
       int y, m, d;
       DecodeDate(date, y, m, d);
-      std::snprintf(raw, sizeof raw, "%04d%02d%02d,%s,%lld.%02lld,%lld.%02lld", y, m, d,
-                    description.c_str(), static_cast<long long>(cents / 100),
-                    static_cast<long long>(std::llabs(cents % 100)),
-                    static_cast<long long>(balance / 100), static_cast<long long>(std::llabs(balance % 100)));
+      std::snprintf(
+          raw, sizeof raw, "%04d%02d%02d,%s,%lld.%02lld,%lld.%02lld", y, m, d, description.c_str(),
+          static_cast<long long>(cents / 100), static_cast<long long>(std::llabs(cents % 100)),
+          static_cast<long long>(balance / 100), static_cast<long long>(std::llabs(balance % 100)));
       Set(*row, TTransactions::fRawLineData, raw);
       row->FieldAt(TTransactions::fTransactionType)->SetValue(TVariant::Integer(kind == 4 ? 0 : 1));
       row->FieldAt(TTransactions::fSortOrder)->SetValue(TVariant::Integer(t % 40));

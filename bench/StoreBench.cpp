@@ -22,7 +22,9 @@ namespace tf::bench {
 namespace {
 
 // Peak resident memory since the last reset, in bytes (Linux).
-void ResetPeakMemory() { std::ofstream("/proc/self/clear_refs") << "5"; }
+void ResetPeakMemory() {
+  std::ofstream("/proc/self/clear_refs") << "5";
+}
 double PeakMemory() {
   std::ifstream status("/proc/self/status");
   std::string line;
@@ -64,7 +66,8 @@ double ContentSize(const TBone& root) {
 void BM_SaveEverything(benchmark::State& state) {
   TAccount root;
   FillAccounts(root, static_cast<int>(state.range(0)));
-  const std::string path = (std::filesystem::temp_directory_path() / "tallyfold-bench-save.tfold").string();
+  const std::string path =
+      (std::filesystem::temp_directory_path() / "tallyfold-bench-save.tfold").string();
   const double content = ContentSize(root);
   double peak = 0;
   for (auto _ : state) {
@@ -76,7 +79,10 @@ void BM_SaveEverything(benchmark::State& state) {
     state.PauseTiming();
     // A change in every account's first row makes every part new.
     for (int a = 0; a < root.RowCount(); ++a)
-      root.AccountAt(a)->TransactionsTable()->TransactionAt(0)->FieldAt(TTransactions::fDescription)
+      root.AccountAt(a)
+          ->TransactionsTable()
+          ->TransactionAt(0)
+          ->FieldAt(TTransactions::fDescription)
           ->SetValue(TVariant::String("changed " + std::to_string(state.iterations())));
     state.ResumeTiming();
   }
@@ -90,7 +96,8 @@ void BM_SaveEverything(benchmark::State& state) {
 // from the file are copied; only those around the change are compressed.
 void BM_FirstSaveAfterLoad(benchmark::State& state) {
   const std::string sample = SampleFile(static_cast<int>(state.range(0)));
-  const std::string path = (std::filesystem::temp_directory_path() / "tallyfold-bench-first.tfold").string();
+  const std::string path =
+      (std::filesystem::temp_directory_path() / "tallyfold-bench-first.tfold").string();
   double peak = 0, content = 0;
   TDeflateStats stats;
   for (auto _ : state) {
@@ -101,7 +108,8 @@ void BM_FirstSaveAfterLoad(benchmark::State& state) {
     TAccount& root = *owned;
     root.LoadFromFile(path, true);
     TTransactions* table = root.AccountAt(2)->TransactionsTable();
-    table->TransactionAt(table->RowCount() / 2)->FieldAt(TTransactions::fDescription)
+    table->TransactionAt(table->RowCount() / 2)
+        ->FieldAt(TTransactions::fDescription)
         ->SetValue(TVariant::String("edited in a new process"));
     content = ContentSize(root);
     ResetPeakMemory();
@@ -123,7 +131,8 @@ void BM_FirstSaveAfterLoad(benchmark::State& state) {
 // save that finds nothing to write.
 void BM_ShutDownUnchanged(benchmark::State& state) {
   const std::string sample = SampleFile(static_cast<int>(state.range(0)));
-  const std::string path = (std::filesystem::temp_directory_path() / "tallyfold-bench-close.tfold").string();
+  const std::string path =
+      (std::filesystem::temp_directory_path() / "tallyfold-bench-close.tfold").string();
   std::filesystem::copy_file(sample, path, std::filesystem::copy_options::overwrite_existing);
   // As the program leaves a file: with the balances it computes on opening.
   Global().Reset();
@@ -139,32 +148,60 @@ void BM_ShutDownUnchanged(benchmark::State& state) {
     state.ResumeTiming();
     Global().ShutDown();
   }
-  if (std::filesystem::last_write_time(path) != written) state.SkipWithError("the file was rewritten");
+  if (std::filesystem::last_write_time(path) != written)
+    state.SkipWithError("the file was rewritten");
   Global().Reset();
 }
 
 void BM_SaveAfterOneChange(benchmark::State& state) {
   TAccount root;
   FillAccounts(root, static_cast<int>(state.range(0)));
-  const std::string path = (std::filesystem::temp_directory_path() / "tallyfold-bench-save1.tfold").string();
+  const std::string path =
+      (std::filesystem::temp_directory_path() / "tallyfold-bench-save1.tfold").string();
   root.SaveToFile(path, true);
   TTransactions* table = root.AccountAt(2)->TransactionsTable();
   int round = 0;
   for (auto _ : state) {
     state.PauseTiming();
     TTransactions* row = table->TransactionAt(table->RowCount() / 2 + round % 7);
-    row->FieldAt(TTransactions::fDescription)->SetValue(TVariant::String("edited " + std::to_string(++round)));
+    row->FieldAt(TTransactions::fDescription)
+        ->SetValue(TVariant::String("edited " + std::to_string(++round)));
     state.ResumeTiming();
     root.SaveToFile(path, true);
   }
   AddSizes(state, path);
 }
 
-BENCHMARK(BM_Load)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_SaveEverything)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_SaveAfterOneChange)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(BM_FirstSaveAfterLoad)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_ShutDownUnchanged)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_Load)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK(BM_SaveEverything)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK(BM_SaveAfterOneChange)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
+BENCHMARK(BM_FirstSaveAfterLoad)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK(BM_ShutDownUnchanged)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 }  // namespace
 }  // namespace tf::bench

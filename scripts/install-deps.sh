@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6charts6-dev libqt6opengl6-dev libgl-dev
   xvfb xauth fonts-liberation2
   dpkg-dev file lintian desktop-file-utils appstream
+  clang-format clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

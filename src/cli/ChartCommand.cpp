@@ -29,8 +29,8 @@ const std::string kChartUsage =
     "  income-expenses-pie [--month \"MMM YYYY\"] [--side Income|Expenses [--main NAME]]\n"
     "  spending [--month \"MMM YYYY\"] [--main NAME]   (NAME's month: --month, else this month)\n"
     "  trends --year YYYY [--iceberg]\n"
-    "  compare --month \"MMM YYYY\" [--today \"DD MMM YYYY\"]\n"
-    + kExpenseChartsUsage +
+    "  compare --month \"MMM YYYY\" [--today \"DD MMM YYYY\"]\n" +
+    kExpenseChartsUsage +
     "Without --month the pies cover all transactions; --accounts defaults to every account.\n";
 
 // Options common to every chart, and the chart's own.
@@ -123,13 +123,16 @@ const std::map<std::string, TChartCommand>& Charts() {
       {"compare", {CompareChart, {"--month", "--today"}, {}}},
       {"expense-bars",
        {[](const TChartRequest& r) { return ExpenseBarsChartOf(r.Options, r.Scope.Accounts); },
-        {"--from", "--to"}, {}}},
+        {"--from", "--to"},
+        {}}},
       {"expense-lines",
        {[](const TChartRequest& r) { return ExpenseLinesChartOf(r.Options, r.Scope.Accounts); },
-        {"--from", "--to"}, {}}},
+        {"--from", "--to"},
+        {}}},
       {"compare-months",
        {[](const TChartRequest& r) { return CompareMonthsChartOf(r.Options, r.Scope.Accounts); },
-        {"--month1", "--month2"}, {}}},
+        {"--month1", "--month2"},
+        {}}},
   };
   return charts;
 }

@@ -5,9 +5,8 @@
 
 #include "CliCommand.h"
 #include "CliData.h"
-#include "StatementFormatChoice.h"
 #include "ProfileCommands.h"
-#include "workspace/AccountLookup.h"
+#include "StatementFormatChoice.h"
 #include "app/Backup.h"
 #include "app/Global.h"
 #include "import/CSVParser.h"
@@ -22,8 +21,7 @@ namespace {
 
 const std::string kImportUsage =
     std::string("usage: tallyfold-cli import --format N|auto|--profile NAME --account NAME|ID ") +
-        "[--keep-zero] " +
-    kDataOptionsUsage + " STATEMENT\n";
+    "[--keep-zero] " + kDataOptionsUsage + " STATEMENT\n";
 const std::string kBackupUsage =
     std::string("usage: tallyfold-cli backup ") + kDataOptionsUsage + " OUT.tfold|OUT.ofx\n";
 

@@ -10,11 +10,11 @@
 #include "CliOptions.h"
 #include "app/Global.h"
 #include "import/CsvProfile.h"
+#include "import/CsvProfiles.h"
 #include "import/ProfileCSVParser.h"
 #include "import/StatementCheck.h"
 #include "import/StatementImport.h"
 #include "model/Account.h"
-#include "import/CsvProfiles.h"
 
 namespace tf::cli {
 namespace {

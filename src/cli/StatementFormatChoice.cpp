@@ -4,10 +4,10 @@
 #include <optional>
 #include <stdexcept>
 
-#include "import/StatementFormats.h"
-#include "import/ProfileCSVParser.h"
-#include "import/StatementRecognition.h"
 #include "import/CsvProfiles.h"
+#include "import/ProfileCSVParser.h"
+#include "import/StatementFormats.h"
+#include "import/StatementRecognition.h"
 
 namespace tf::cli {
 
@@ -35,8 +35,7 @@ bool IsBuiltInLayout(const std::string& statement) {
 
 std::string FittingProfileName(const TAccount& root, const std::string& statement) {
   const std::vector<TFormatCandidate> candidates = ProfileCandidates(LoadCsvProfiles(root));
-  const std::optional<TStatementRecognition> found =
-      RecogniseStatementFile(statement, candidates);
+  const std::optional<TStatementRecognition> found = RecogniseStatementFile(statement, candidates);
   if (!found || found->Candidate < 0) {
     throw std::runtime_error(std::string(kUnrecognisedStatementMessage) + ": \"" + statement +
                              "\". Name its layout with --format N (1 to 7) or --profile NAME.");

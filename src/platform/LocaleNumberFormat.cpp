@@ -16,6 +16,8 @@ TSystemNumberFormat NumberFormatOfLocale(const QLocale& locale) {
   return format;
 }
 
-void LoadSystemNumberFormat() { SystemNumberFormat() = NumberFormatOfLocale(QLocale::system()); }
+void LoadSystemNumberFormat() {
+  SystemNumberFormat() = NumberFormatOfLocale(QLocale::system());
+}
 
 }  // namespace tf

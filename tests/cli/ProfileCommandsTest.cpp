@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "CliFixture.h"
-#include "model/Account.h"
 #include "import/CsvProfiles.h"
+#include "model/Account.h"
 #include "model/Transactions.h"
 
 namespace tf {

@@ -108,10 +108,14 @@ class DialogsTest : public QObject {
     QTest::addColumn<int>("thousandsIndex");
     QTest::addColumn<int>("decimalIndex");
     QTest::addColumn<QString>("sample");
-    QTest::newRow("none stored") << "" << "" << 0 << 1 << "123,456.78";
-    QTest::newRow("european") << "." << "," << 1 << 0 << "123.456,78";
-    QTest::newRow("blank") << " " << "," << 2 << 0 << "123 456,78";
-    QTest::newRow("not offered") << "'" << "." << -1 << 1 << "123'456.78";
+    QTest::newRow("none stored") << ""
+                                 << "" << 0 << 1 << "123,456.78";
+    QTest::newRow("european") << "."
+                              << "," << 1 << 0 << "123.456,78";
+    QTest::newRow("blank") << " "
+                           << "," << 2 << 0 << "123 456,78";
+    QTest::newRow("not offered") << "'"
+                                 << "." << -1 << 1 << "123'456.78";
   }
 
   void settingsSelectsTheStoredSeparators() {
@@ -135,11 +139,36 @@ class DialogsTest : public QObject {
     QTest::addColumn<QString>("storedThousands");
     QTest::addColumn<QString>("storedDecimal");
     QTest::addColumn<QString>("sample");
-    QTest::newRow("point on point") << ",." << "." << "." << "," << "." << "123,456.78";
-    QTest::newRow("comma on comma") << ",." << "," << "," << "," << "." << "123,456.78";
-    QTest::newRow("blank and comma") << ",." << " " << "," << " " << "," << "123 456,78";
-    QTest::newRow("point and comma") << ",." << "." << "," << "." << "," << "123.456,78";
-    QTest::newRow("back to the defaults") << ".," << "," << "." << "," << "." << "123,456.78";
+    QTest::newRow("point on point") << ",."
+                                    << "."
+                                    << "."
+                                    << ","
+                                    << "."
+                                    << "123,456.78";
+    QTest::newRow("comma on comma") << ",."
+                                    << ","
+                                    << ","
+                                    << ","
+                                    << "."
+                                    << "123,456.78";
+    QTest::newRow("blank and comma") << ",."
+                                     << " "
+                                     << ","
+                                     << " "
+                                     << ","
+                                     << "123 456,78";
+    QTest::newRow("point and comma") << ",."
+                                     << "."
+                                     << ","
+                                     << "."
+                                     << ","
+                                     << "123.456,78";
+    QTest::newRow("back to the defaults") << ".,"
+                                          << ","
+                                          << "."
+                                          << ","
+                                          << "."
+                                          << "123,456.78";
   }
 
   void changingASeparatorStoresBothAndEqualOnesFallBack() {
@@ -229,8 +258,9 @@ class DialogsTest : public QObject {
 
   void theBackupDialogProposesANameForEachType() {
     TBackupFileDialog dialog;
-    QCOMPARE(dialog.nameFilters(), (QStringList{QStringLiteral("Tallyfold Data File (*.tfold)"),
-                                                QStringLiteral("Open Financial Exchange (*.ofx)")}));
+    QCOMPARE(dialog.nameFilters(),
+             (QStringList{QStringLiteral("Tallyfold Data File (*.tfold)"),
+                          QStringLiteral("Open Financial Exchange (*.ofx)")}));
     auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
     QVERIFY(name && types);
@@ -249,10 +279,14 @@ class DialogsTest : public QObject {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("how");
     QTest::addColumn<bool>("answered");
-    QTest::newRow("Ok") << " typed entry " << "ok" << true;
-    QTest::newRow("Return") << "secret" << "return" << true;
-    QTest::newRow("Cancel") << "secret" << "cancel" << false;
-    QTest::newRow("Esc") << "secret" << "escape" << false;
+    QTest::newRow("Ok") << " typed entry "
+                        << "ok" << true;
+    QTest::newRow("Return") << "secret"
+                            << "return" << true;
+    QTest::newRow("Cancel") << "secret"
+                            << "cancel" << false;
+    QTest::newRow("Esc") << "secret"
+                         << "escape" << false;
   }
 
   void thePasswordPromptReturnsTheEntryOrNothing() {

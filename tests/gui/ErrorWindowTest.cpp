@@ -151,8 +151,8 @@ class ErrorWindowTest : public QObject {
     QFETCH(int, result);
     TfrmErrorWindow window({});
     window.open();
-    QPushButton* pressed = button == QLatin1String("btnClose") ? window.btnClose
-                                                               : window.btnWhatEver;
+    QPushButton* pressed =
+        button == QLatin1String("btnClose") ? window.btnClose : window.btnWhatEver;
     QTest::mouseClick(pressed, Qt::LeftButton);
     QVERIFY(!window.isVisible());
     QCOMPARE(window.result(), result);
@@ -161,11 +161,16 @@ class ErrorWindowTest : public QObject {
   void theMailtoAddressIsPercentEncoded_data() {
     QTest::addColumn<QString>("body");
     QTest::addColumn<QString>("encodedBody");
-    QTest::newRow("plain") << "1.0.0" << "1.0.0";
-    QTest::newRow("lines") << "1.0.0\nERROR - x" << "1.0.0%0D%0AERROR%20-%20x";
-    QTest::newRow("crlf kept") << "a\r\nb" << "a%0D%0Ab";
-    QTest::newRow("query characters") << "a&b=c?d#e+f%g" << "a%26b%3Dc%3Fd%23e%2Bf%25g";
-    QTest::newRow("quotes and non-ASCII") << "\"Caf\u00e9\"" << "%22Caf%C3%A9%22";
+    QTest::newRow("plain") << "1.0.0"
+                           << "1.0.0";
+    QTest::newRow("lines") << "1.0.0\nERROR - x"
+                           << "1.0.0%0D%0AERROR%20-%20x";
+    QTest::newRow("crlf kept") << "a\r\nb"
+                               << "a%0D%0Ab";
+    QTest::newRow("query characters") << "a&b=c?d#e+f%g"
+                                      << "a%26b%3Dc%3Fd%23e%2Bf%25g";
+    QTest::newRow("quotes and non-ASCII") << "\"Caf\u00e9\""
+                                          << "%22Caf%C3%A9%22";
   }
 
   void theMailtoAddressIsPercentEncoded() {
@@ -174,9 +179,10 @@ class ErrorWindowTest : public QObject {
     const QUrl url = MailtoUrl(QStringLiteral("support@quillmere.example"),
                                QStringLiteral("Tallyfold - Error"), body);
     QVERIFY(url.isValid());
-    QCOMPARE(QString::fromLatin1(url.toEncoded()),
-             QStringLiteral("mailto:support@quillmere.example?subject=Tallyfold%20-%20Error&body=") +
-                 encodedBody);
+    QCOMPARE(
+        QString::fromLatin1(url.toEncoded()),
+        QStringLiteral("mailto:support@quillmere.example?subject=Tallyfold%20-%20Error&body=") +
+            encodedBody);
     QString expected = body;
     expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
         .replace(QLatin1Char('\n'), QStringLiteral("\r\n"));

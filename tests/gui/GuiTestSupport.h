@@ -3,15 +3,14 @@
 // data files made to order.
 #pragma once
 
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
 #include <deque>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <QByteArray>
-#include <QString>
-#include <QTemporaryDir>
 
 #include "app/GlobalServices.h"
 #include "gui/app/Application.h"
@@ -20,12 +19,12 @@ namespace tf::test {
 
 // Every test program runs on a TApplication so that errors escaping event
 // handlers take the program's own path.
-#define TF_GUI_TEST_MAIN(TestClass)             \
-  int main(int argc, char** argv) {             \
-    tf::TApplication app(argc, argv);           \
-    app.setAttribute(Qt::AA_Use96Dpi, true);    \
-    TestClass test;                             \
-    return QTest::qExec(&test, argc, argv);     \
+#define TF_GUI_TEST_MAIN(TestClass)          \
+  int main(int argc, char** argv) {          \
+    tf::TApplication app(argc, argv);        \
+    app.setAttribute(Qt::AA_Use96Dpi, true); \
+    TestClass test;                          \
+    return QTest::qExec(&test, argc, argv);  \
   }
 
 // The answers the password prompt gives, in order; no value means "Cancel".

@@ -117,11 +117,10 @@ class StartupTest : public QObject {
     auto window = NewWindow();
     window->Start();
     const std::vector<std::string> expected = {
-        "Main - Create - 1",         "Main - Create - 2",
-        "Main - Create Trans - 1",   "Main - Create Report - 1",
-        "Main - Budget - 1",         "Main - Create Calculator - 1",
-        "Main - Create - 3",         "global - Load File - 1",
-        "global - Load File - 2b",   "Main - Create - 4"};
+        "Main - Create - 1",        "Main - Create - 2",      "Main - Create Trans - 1",
+        "Main - Create Report - 1", "Main - Budget - 1",      "Main - Create Calculator - 1",
+        "Main - Create - 3",        "global - Load File - 1", "global - Load File - 2b",
+        "Main - Create - 4"};
     QCOMPARE(OldestFirst(Global().TraceLog()), expected);
   }
 
@@ -171,8 +170,10 @@ class StartupTest : public QObject {
     QDir().mkpath(DataFolder());
     WriteDataFile(DataFile(), "Secret7", {"Cheque", "Visa"});
     const QByteArray before = ReadBytes(DataFile());
-    if (answered) Prompt_->Answers.push_back(answer.toStdString());
-    else Prompt_->Answers.push_back(std::nullopt);
+    if (answered)
+      Prompt_->Answers.push_back(answer.toStdString());
+    else
+      Prompt_->Answers.push_back(std::nullopt);
 
     auto window = NewWindow();
     window->Start();
@@ -238,8 +239,8 @@ class StartupTest : public QObject {
     QTest::addColumn<bool>("takesNamedFile");
     QTest::newRow("no argument") << QStringList{"tallyfold"} << false;
     QTest::newRow("file") << QStringList{"tallyfold", "NAMED"} << true;
-    QTest::newRow("program and file") << QStringList{"tallyfold", "/usr/bin/tallyfold", "NAMED"}
-                                      << true;
+    QTest::newRow("program and file")
+        << QStringList{"tallyfold", "/usr/bin/tallyfold", "NAMED"} << true;
     QTest::newRow("missing file") << QStringList{"tallyfold", "MISSING"} << false;
     QTest::newRow("three arguments") << QStringList{"tallyfold", "a", "NAMED", "b"} << false;
   }
@@ -268,9 +269,8 @@ class StartupTest : public QObject {
   void budgetsAndReportsAreRecomputedEachTimeTheirTabIsChosen() {
     auto window = NewWindow();
     window->Start();
-    const int order[] = {TfrmMain::tabBudgets, TfrmMain::tabReports, TfrmMain::tabBudgets,
-                         TfrmMain::tabTransactions, TfrmMain::tabCalculators,
-                         TfrmMain::tabReports};
+    const int order[] = {TfrmMain::tabBudgets,      TfrmMain::tabReports,     TfrmMain::tabBudgets,
+                         TfrmMain::tabTransactions, TfrmMain::tabCalculators, TfrmMain::tabReports};
     for (int tab : order) {
       window->tcMain->setCurrentIndex(tab);
       QCOMPARE(VisiblePages(*window), 1);

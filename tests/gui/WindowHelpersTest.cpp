@@ -119,11 +119,10 @@ class WindowHelpersTest : public QObject {
     QFETCH(QRect, stored);
     QFETCH(QRect, expected);
     const QRect area = Area();
-    TMemoryPreferenceStore prefs{
-        {"TfrmTest_L", std::to_string(area.left() + stored.left())},
-        {"TfrmTest_T", std::to_string(area.top() + stored.top())},
-        {"TfrmTest_W", std::to_string(stored.width())},
-        {"TfrmTest_H", std::to_string(stored.height())}};
+    TMemoryPreferenceStore prefs{{"TfrmTest_L", std::to_string(area.left() + stored.left())},
+                                 {"TfrmTest_T", std::to_string(area.top() + stored.top())},
+                                 {"TfrmTest_W", std::to_string(stored.width())},
+                                 {"TfrmTest_H", std::to_string(stored.height())}};
     auto window = ShownWindow();
     QVERIFY(window);
     RestoreWindowPlacement(*window, prefs, "TfrmTest");
@@ -203,7 +202,8 @@ class WindowHelpersTest : public QObject {
     QVERIFY(InkedLines(cut) <= lineHeight);
     QVERIFY(InkedLines(wrapped) > 2 * lineHeight);
     QVERIFY(RightmostInk(cut) < 60);
-    const int left = RightmostInk(DrawnText(QStringLiteral("12.00"), THorizontalAlign::Left, false));
+    const int left =
+        RightmostInk(DrawnText(QStringLiteral("12.00"), THorizontalAlign::Left, false));
     const int right =
         RightmostInk(DrawnText(QStringLiteral("12.00"), THorizontalAlign::Right, false));
     QVERIFY(left < 60);
@@ -213,10 +213,14 @@ class WindowHelpersTest : public QObject {
   void captionsWithBackslashNBreakIntoLines_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("two lines") << "Add\\nAccount" << "Add\nAccount";
-    QTest::newRow("three lines") << "a\\nb\\nc" << "a\nb\nc";
-    QTest::newRow("none") << "Import" << "Import";
-    QTest::newRow("lone backslash") << "a\\b" << "a\\b";
+    QTest::newRow("two lines") << "Add\\nAccount"
+                               << "Add\nAccount";
+    QTest::newRow("three lines") << "a\\nb\\nc"
+                                 << "a\nb\nc";
+    QTest::newRow("none") << "Import"
+                          << "Import";
+    QTest::newRow("lone backslash") << "a\\b"
+                                    << "a\\b";
   }
 
   void captionsWithBackslashNBreakIntoLines() {
@@ -259,10 +263,18 @@ class WindowHelpersTest : public QObject {
     QTest::addColumn<QString>("main");
     QTest::addColumn<QString>("sub");
     QTest::addColumn<QString>("entry");
-    QTest::newRow("both") << "Food" << "pets" << "Food - pets";
-    QTest::newRow("blank") << "  " << " " << "";
-    QTest::newRow("main only") << "Food" << "" << "Food - ";
-    QTest::newRow("untrimmed") << " Food" << "pets " << " Food - pets ";
+    QTest::newRow("both") << "Food"
+                          << "pets"
+                          << "Food - pets";
+    QTest::newRow("blank") << "  "
+                           << " "
+                           << "";
+    QTest::newRow("main only") << "Food"
+                               << ""
+                               << "Food - ";
+    QTest::newRow("untrimmed") << " Food"
+                               << "pets "
+                               << " Food - pets ";
   }
 
   void categoryFromCombos() {

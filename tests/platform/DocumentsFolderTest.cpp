@@ -1,10 +1,10 @@
 // The user's documents folder.
-#include "platform/DocumentsFolder.h"
-
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QString>
+
+#include "platform/DocumentsFolder.h"
 
 namespace tf {
 namespace {

@@ -1,7 +1,7 @@
 // The system separators taken from a locale.
-#include "platform/LocaleNumberFormat.h"
-
 #include <gtest/gtest.h>
+
+#include "platform/LocaleNumberFormat.h"
 
 namespace tf {
 namespace {
@@ -25,7 +25,8 @@ TEST(LocaleNumberFormat, TakesTheLocaleSeparators) {
 
 TEST(LocaleNumberFormat, KeepsAMultiByteSeparatorWhole) {
   // French groups digits with a (narrow) no-break space, two or three bytes in UTF-8.
-  const TSystemNumberFormat format = NumberFormatOfLocale(QLocale(QLocale::French, QLocale::France));
+  const TSystemNumberFormat format =
+      NumberFormatOfLocale(QLocale(QLocale::French, QLocale::France));
   EXPECT_EQ(format.DecimalSeparator, ",");
   EXPECT_EQ(format.ThousandSeparator,
             QLocale(QLocale::French, QLocale::France).groupSeparator().toStdString());

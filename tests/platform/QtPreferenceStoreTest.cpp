@@ -35,8 +35,9 @@ TEST_F(QtPreferenceStoreTest, MissingValuesReadAsEmptyText) {
 
 TEST_F(QtPreferenceStoreTest, ValuesSurviveANewStore) {
   const std::pair<const char*, const char*> values[] = {
-      {"thousands", " "}, {"decimal", ","}, {"showhelp", "no"}, {"importfileindex", "3"},
-      {"TfrmMain_W", "1024"}, {"unicode", "\xC2\xA0\xE2\x82\xAC"}, {"commas", "a, b"},
+      {"thousands", " "},       {"decimal", ","},       {"showhelp", "no"},
+      {"importfileindex", "3"}, {"TfrmMain_W", "1024"}, {"unicode", "\xC2\xA0\xE2\x82\xAC"},
+      {"commas", "a, b"},
   };
   for (const auto& [name, value] : values) store_.WriteSetting(name, value);
   TQtPreferenceStore reopened(kOrganization, kApplication);

@@ -60,16 +60,15 @@
 #include "gui/workspace/FrmAccountEdit.h"
 #include "gui/workspace/FrmCategoryManagement.h"
 #include "gui/workspace/FrmCatergorySelection.h"
+#include "gui/workspace/FrmCsvMapping.h"
 #include "gui/workspace/FrmImportSettingsEdit.h"
 #include "gui/workspace/FrmImportSettingsListEdit.h"
-#include "gui/workspace/FrmCsvMapping.h"
 #include "gui/workspace/FrmStatementImport.h"
-#include "gui/workspace/ImportPreviewModel.h"
 #include "gui/workspace/FrmTransactionViewer.h"
 #include "gui/workspace/FrmTransactionsEdit.h"
+#include "gui/workspace/ImportPreviewModel.h"
 #include "gui/workspace/RowEditors.h"
 #include "gui/workspace/TransactionMenus.h"
-#include "gui/app/WorkspaceDialogs.h"
 #include "import/ProfileCSVParser.h"
 #include "import/StatementFormats.h"
 #include "import/StatementImport.h"
@@ -650,7 +649,10 @@ const std::vector<TShot>& Shots() {
       {"reports", TDataSet::Sample, [] { return ReportsPage(false); }},
       {"reports-pie-drilldown", TDataSet::Sample, [] { return ReportsPage(true); }},
       {"import-dialog", TDataSet::Sample, [] { return ImportDialog(); }},
-      {"import-dialog-left-out", TDataSet::Sample, [] { return ImportDialog({2, 1}); }},
+      {"import-dialog-left-out", TDataSet::Sample,
+       [] {
+         return ImportDialog({2, 1});
+       }},
       {"import-preview", TDataSet::Sample, [] { return ImportPreview(); }},
       {"import-preview-minimum-size", TDataSet::Sample, [] { return ImportPreview(true); }},
       {"csv-mapping", TDataSet::Sample, [] { return CsvMapping(); }},
@@ -719,8 +721,9 @@ const std::vector<TShot>& Shots() {
       {"error-window-backup", TDataSet::Sample,
        [] {
          auto window = std::make_unique<TfrmErrorWindow>(TfrmErrorWindow::TMailSender{});
-         Global().TraceError("Cannot read file \"data.tfold\". Decompression error: incorrect "
-                             "header check");
+         Global().TraceError(
+             "Cannot read file \"data.tfold\". Decompression error: incorrect "
+             "header check");
          window->SetReport(TErrorReporter::ReportText(Global()));
          window->SetOffer(QStringLiteral("The data file cannot be read. The newest backup that "
                                          "reads holds your data as it was on 10 Dec 2026. Opening "

@@ -6,7 +6,9 @@
 namespace tf {
 namespace {
 
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsBlank(char c) {
+  return static_cast<unsigned char>(c) <= ' ';
+}
 
 // A whole number with optional sign and surrounding blanks.
 bool TryWholeNumber(const std::string& text, int& out) {
@@ -36,7 +38,9 @@ void TAppPreferences::SetImportFileIndex(int index) {
   store_.WriteSetting(kImportFileIndexSetting, std::to_string(index));
 }
 
-bool TAppPreferences::ShowHelp() const { return store_.ReadSetting(kShowHelpSetting).empty(); }
+bool TAppPreferences::ShowHelp() const {
+  return store_.ReadSetting(kShowHelpSetting).empty();
+}
 
 void TAppPreferences::SetShowHelp(bool show) {
   store_.WriteSetting(kShowHelpSetting, show ? "" : "no");

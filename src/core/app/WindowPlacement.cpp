@@ -15,7 +15,9 @@ int ReadValue(TPreferenceStore& store, const std::string& name, int current) {
   return value;
 }
 
-bool Within(int value, int low, int high) { return value >= low && value <= high; }
+bool Within(int value, int low, int high) {
+  return value >= low && value <= high;
+}
 
 // Moves `start` so that [start, start + size) ends inside the area, never
 // before the area's own start.

@@ -49,11 +49,15 @@ int ClampToInt(double value) {
   return static_cast<int>(value);
 }
 
-bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsBlankOrControl(char c) {
+  return static_cast<unsigned char>(c) <= ' ';
+}
 
 }  // namespace
 
-double ReadMemoAmount(const std::string& text) { return ParseLenientAmount(text, 0); }
+double ReadMemoAmount(const std::string& text) {
+  return ParseLenientAmount(text, 0);
+}
 
 int ReadComboInteger(const std::string& text) {
   return ClampToInt(std::nearbyint(ParseLenientAmount(text, 0)));  // halves to even
@@ -89,9 +93,13 @@ std::optional<std::string> StepValue(const std::string& text, TStepKey key, doub
   return FormatCalcAmount(key == TStepKey::Up ? amount + step : amount - step, format);
 }
 
-int MonthsToYears(int months) { return months / 12; }
+int MonthsToYears(int months) {
+  return months / 12;
+}
 
-int YearsToMonths(int years) { return ClampToInt(years * 12.0); }
+int YearsToMonths(int years) {
+  return ClampToInt(years * 12.0);
+}
 
 std::vector<std::string> NumberComboItems(int first, int last) {
   std::vector<std::string> items;

@@ -11,7 +11,9 @@ namespace tf {
 namespace {
 
 // To the cent, halves to the even cent.
-double RoundCents(double value) { return std::nearbyint(value * 100) / 100; }
+double RoundCents(double value) {
+  return std::nearbyint(value * 100) / 100;
+}
 
 TMortgageRecord RecordHeader(int months, int periodsPerYear, double amount, double rate,
                              TDateTime startDate) {
@@ -27,8 +29,9 @@ TMortgageRecord RecordHeader(int months, int periodsPerYear, double amount, doub
   record.AnnualRate = rate;
   record.StartDate = DateOf(startDate);
   if (!TryAddMonths(record.StartDate, months, record.EndDate)) {
-    throw TCalculatorError("This repayment schedule would end after the year 9999; choose a "
-                           "shorter term or an earlier start date.");
+    throw TCalculatorError(
+        "This repayment schedule would end after the year 9999; choose a "
+        "shorter term or an earlier start date.");
   }
   const TCalcResult repayment =
       AnnuityValue(TAnnuityMode::Repayment, months, periodsPerYear, amount, rate, 0);
@@ -80,8 +83,8 @@ bool TryAddMonths(TDateTime date, int months, TDateTime& out) {
   return TryEncodeDate(y, newMonth, std::min(day, DaysInMonth(y, newMonth)), out);
 }
 
-TMortgageRecord BuildRepaymentSchedule(int months, int periodsPerYear, double amount,
-                                       double rate, TDateTime startDate) {
+TMortgageRecord BuildRepaymentSchedule(int months, int periodsPerYear, double amount, double rate,
+                                       TDateTime startDate) {
   TMortgageRecord record = RecordHeader(months, periodsPerYear, amount, rate, startDate);
   // Below one month there is no last month to pay the balance in.
   if (months >= 1) AddPayments(record);

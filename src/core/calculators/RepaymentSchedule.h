@@ -15,8 +15,8 @@ inline constexpr int kMaxTermMonths = 12000;
 // first payment falls on the start date's month. A term below one month has
 // no payments. Raises TCalculatorError for a term beyond kMaxTermMonths or
 // one that would end after the year 9999.
-TMortgageRecord BuildRepaymentSchedule(int months, int periodsPerYear, double amount,
-                                       double rate, TDateTime startDate);
+TMortgageRecord BuildRepaymentSchedule(int months, int periodsPerYear, double amount, double rate,
+                                       TDateTime startDate);
 
 // `date` moved by `months` calendar months, the day kept but clipped to the
 // month's length (31 Jan + 1 month is 28 or 29 Feb) and the time of day

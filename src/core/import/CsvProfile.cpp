@@ -153,7 +153,8 @@ bool TryColumnListFromText(std::string_view text, std::vector<int>& columns) {
     std::size_t comma = text.find(',', start);
     if (comma == std::string_view::npos) comma = text.size();
     int column = 0;
-    if (!TryReadWholeNumber(std::string(Trimmed(text.substr(start, comma - start))), column)) return false;
+    if (!TryReadWholeNumber(std::string(Trimmed(text.substr(start, comma - start))), column))
+      return false;
     read.push_back(column);
     start = comma + 1;
   }

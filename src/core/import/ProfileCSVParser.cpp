@@ -422,7 +422,8 @@ std::vector<TFormatCandidate> ProfileCandidates(const std::vector<TCsvProfile>& 
 void RememberFileShape(TCsvProfile& profile, const std::vector<std::string>& firstLines) {
   profile.ColumnCount = CommonColumnCount(firstLines, profile.Separator, profile.SkipLines);
   const auto skip = static_cast<std::size_t>(std::max(profile.SkipLines, 0));
-  profile.Heading = skip > 0 && firstLines.size() >= skip ? std::string(Trimmed(firstLines[skip - 1])) : "";
+  profile.Heading =
+      skip > 0 && firstLines.size() >= skip ? std::string(Trimmed(firstLines[skip - 1])) : "";
 }
 
 namespace {

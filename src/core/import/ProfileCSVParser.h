@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "import/CSVParser.h"
-#include "import/StatementRecognition.h"
 #include "import/CsvProfile.h"
+#include "import/StatementRecognition.h"
 
 namespace tf {
 

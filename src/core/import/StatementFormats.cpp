@@ -25,7 +25,9 @@ constexpr std::array<TStatementFormat, 7> kFormats = {{
 
 }  // namespace
 
-std::span<const TStatementFormat> StatementFormats() { return kFormats; }
+std::span<const TStatementFormat> StatementFormats() {
+  return kFormats;
+}
 
 std::string StatementFormatFilter(const TStatementFormat& format) {
   return std::string(format.Name) + " (" + format.Pattern + ")";
@@ -33,14 +35,22 @@ std::string StatementFormatFilter(const TStatementFormat& format) {
 
 std::unique_ptr<TCSVParser> CreateStatementParser(int format) {
   switch (format) {
-    case 1: return std::make_unique<TABSACSVParser>();
-    case 2: return std::make_unique<TNedbankCheckingParser>();
-    case 3: return std::make_unique<TFNBCSVParser>();
-    case 4: return std::make_unique<TStandardCSVParser>();
-    case 5: return std::make_unique<TOFXParser>();
-    case 6: return std::make_unique<TFNBAdvancedCSVParser>();
-    case 7: return std::make_unique<TTallyfoldCSVParser>();
-    default: return nullptr;
+    case 1:
+      return std::make_unique<TABSACSVParser>();
+    case 2:
+      return std::make_unique<TNedbankCheckingParser>();
+    case 3:
+      return std::make_unique<TFNBCSVParser>();
+    case 4:
+      return std::make_unique<TStandardCSVParser>();
+    case 5:
+      return std::make_unique<TOFXParser>();
+    case 6:
+      return std::make_unique<TFNBAdvancedCSVParser>();
+    case 7:
+      return std::make_unique<TTallyfoldCSVParser>();
+    default:
+      return nullptr;
   }
 }
 

@@ -7,7 +7,9 @@ namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char c) {
+  return (c & 0xC0) == 0x80;
+}
 
 // Length of the valid UTF-8 sequence at `i`, 0 when there is none.
 std::size_t SequenceLength(std::string_view s, std::size_t i) {
@@ -15,10 +17,14 @@ std::size_t SequenceLength(std::string_view s, std::size_t i) {
   if (c < 0x80) return 1;
   std::size_t length = 0;
   unsigned long cp = 0;
-  if (c >= 0xC2 && c <= 0xDF) length = 2, cp = c & 0x1F;
-  else if (c >= 0xE0 && c <= 0xEF) length = 3, cp = c & 0x0F;
-  else if (c >= 0xF0 && c <= 0xF4) length = 4, cp = c & 0x07;
-  else return 0;
+  if (c >= 0xC2 && c <= 0xDF)
+    length = 2, cp = c & 0x1F;
+  else if (c >= 0xE0 && c <= 0xEF)
+    length = 3, cp = c & 0x0F;
+  else if (c >= 0xF0 && c <= 0xF4)
+    length = 4, cp = c & 0x07;
+  else
+    return 0;
   if (i + length > s.size()) return 0;
   for (std::size_t k = 1; k < length; ++k) {
     const auto d = static_cast<unsigned char>(s[i + k]);

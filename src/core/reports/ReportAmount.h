@@ -18,7 +18,6 @@ std::string FormatReportAmount(TCurrency amount);
 // The same pattern with the given separators, for any finite double (the
 // whole digits are never cut off). Raises std::domain_error for NaN or an
 // infinity, which no amount can be.
-std::string FormatGroupedAmount(double amount, std::string_view thousand,
-                                std::string_view decimal);
+std::string FormatGroupedAmount(double amount, std::string_view thousand, std::string_view decimal);
 
 }  // namespace tf

@@ -22,8 +22,8 @@ void TBackgroundSource::Produce() {
       std::string chunk(kChunk, '\0');
       std::size_t filled = 0;
       while (filled < kChunk) {
-        const std::size_t n = Inner_.Read(reinterpret_cast<std::uint8_t*>(chunk.data()) + filled,
-                                          kChunk - filled);
+        const std::size_t n =
+            Inner_.Read(reinterpret_cast<std::uint8_t*>(chunk.data()) + filled, kChunk - filled);
         if (n == 0) break;
         filled += n;
       }

@@ -19,7 +19,9 @@
 namespace tf {
 namespace {
 
-std::uint64_t Rotl(std::uint64_t x, int r) { return (x << r) | (x >> (64 - r)); }
+std::uint64_t Rotl(std::uint64_t x, int r) {
+  return (x << r) | (x >> (64 - r));
+}
 
 std::uint64_t Mix64(std::uint64_t k) {
   k ^= k >> 33;
@@ -45,22 +47,42 @@ THash128 Hash128(std::string_view data) {
     std::uint64_t k1, k2;
     std::memcpy(&k1, p, 8);
     std::memcpy(&k2, p + 8, 8);
-    k1 *= c1; k1 = Rotl(k1, 31); k1 *= c2; h1 ^= k1;
-    h1 = Rotl(h1, 27); h1 += h2; h1 = h1 * 5 + 0x52DCE729;
-    k2 *= c2; k2 = Rotl(k2, 33); k2 *= c1; h2 ^= k2;
-    h2 = Rotl(h2, 31); h2 += h1; h2 = h2 * 5 + 0x38495AB5;
+    k1 *= c1;
+    k1 = Rotl(k1, 31);
+    k1 *= c2;
+    h1 ^= k1;
+    h1 = Rotl(h1, 27);
+    h1 += h2;
+    h1 = h1 * 5 + 0x52DCE729;
+    k2 *= c2;
+    k2 = Rotl(k2, 33);
+    k2 *= c1;
+    h2 ^= k2;
+    h2 = Rotl(h2, 31);
+    h2 += h1;
+    h2 = h2 * 5 + 0x38495AB5;
   }
   std::uint64_t k1 = 0, k2 = 0;
   const std::size_t tail = data.size() % 16;
   for (std::size_t i = tail; i > 8; --i) k2 = (k2 << 8) | static_cast<unsigned char>(p[i - 1]);
-  for (std::size_t i = std::min<std::size_t>(tail, 8); i > 0; --i) k1 = (k1 << 8) | static_cast<unsigned char>(p[i - 1]);
-  k2 *= c2; k2 = Rotl(k2, 33); k2 *= c1; h2 ^= k2;
-  k1 *= c1; k1 = Rotl(k1, 31); k1 *= c2; h1 ^= k1;
+  for (std::size_t i = std::min<std::size_t>(tail, 8); i > 0; --i)
+    k1 = (k1 << 8) | static_cast<unsigned char>(p[i - 1]);
+  k2 *= c2;
+  k2 = Rotl(k2, 33);
+  k2 *= c1;
+  h2 ^= k2;
+  k1 *= c1;
+  k1 = Rotl(k1, 31);
+  k1 *= c2;
+  h1 ^= k1;
   h1 ^= data.size();
   h2 ^= data.size();
-  h1 += h2; h2 += h1;
-  h1 = Mix64(h1); h2 = Mix64(h2);
-  h1 += h2; h2 += h1;
+  h1 += h2;
+  h2 += h1;
+  h1 = Mix64(h1);
+  h2 = Mix64(h2);
+  h1 += h2;
+  h2 += h1;
   return {h1, h2};
 }
 
@@ -75,7 +97,9 @@ struct TBlockKey {
 };
 
 struct TBlockKeyHash {
-  std::size_t operator()(const TBlockKey& k) const { return k.Content.A ^ Rotl(k.Dictionary.A, 17); }
+  std::size_t operator()(const TBlockKey& k) const {
+    return k.Content.A ^ Rotl(k.Dictionary.A, 17);
+  }
 };
 
 using TCompressed = std::shared_ptr<const std::string>;
@@ -361,9 +385,13 @@ namespace {
 std::atomic<bool> HarvestEnabled{true};
 }  // namespace
 
-void TBlockHarvest::SetEnabled(bool enabled) { HarvestEnabled = enabled; }
+void TBlockHarvest::SetEnabled(bool enabled) {
+  HarvestEnabled = enabled;
+}
 
-bool TBlockHarvest::Enabled() { return HarvestEnabled; }
+bool TBlockHarvest::Enabled() {
+  return HarvestEnabled;
+}
 
 TBlockHarvest::TBlockHarvest(std::string_view compressed) : Impl_(std::make_unique<TImpl>()) {
   Impl_->Compressed = compressed;

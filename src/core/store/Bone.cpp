@@ -13,7 +13,11 @@
 namespace tf {
 
 TBone::TBone(TBone* owner, TBoneKind kind)
-    : TBoneBase(owner), Rows_(this), Fields_(this), Kind_(kind), Children_(this),
+    : TBoneBase(owner),
+      Rows_(this),
+      Fields_(this),
+      Kind_(kind),
+      Children_(this),
       ListFields_(this) {}
 
 void TBone::SetKindName(const std::string& name) {
@@ -24,20 +28,30 @@ void TBone::SetKindName(const std::string& name) {
   for (char& c : lower)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
   TBoneKind kind = Kind_;
-  if (lower == "list") kind = TBoneKind::List;
-  else if (lower == "single") kind = TBoneKind::Single;
+  if (lower == "list")
+    kind = TBoneKind::List;
+  else if (lower == "single")
+    kind = TBoneKind::Single;
   if (kind == Kind_) return;
   Kind_ = kind;
   NoteContentChange();
 }
 
-TBone* TBone::AddRow(std::unique_ptr<TBone> row) { return Rows_.Add(std::move(row)); }
+TBone* TBone::AddRow(std::unique_ptr<TBone> row) {
+  return Rows_.Add(std::move(row));
+}
 
-TBone* TBone::NewRow(TBoneKind kind) { return AddRow(std::make_unique<TBone>(this, kind)); }
+TBone* TBone::NewRow(TBoneKind kind) {
+  return AddRow(std::make_unique<TBone>(this, kind));
+}
 
-TBone* TBone::AddChild(std::unique_ptr<TBone> table) { return Children_.Add(std::move(table)); }
+TBone* TBone::AddChild(std::unique_ptr<TBone> table) {
+  return Children_.Add(std::move(table));
+}
 
-TBone* TBone::NewChild(TBoneKind kind) { return AddChild(std::make_unique<TBone>(this, kind)); }
+TBone* TBone::NewChild(TBoneKind kind) {
+  return AddChild(std::make_unique<TBone>(this, kind));
+}
 
 int TBone::LiveRowCount() const {
   int live = 0;

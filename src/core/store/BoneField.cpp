@@ -10,7 +10,7 @@
 namespace tf {
 namespace {
 
-const char* const kKindNames[9] = {"string", "textblob", "integer", "int64", "money",
+const char* const kKindNames[9] = {"string", "textblob", "integer",  "int64", "money",
                                    "float",  "bool",     "datetime", "unknow"};
 
 std::size_t Mix(std::size_t seed, std::size_t value) {
@@ -63,13 +63,20 @@ const TFieldDefNode* DefaultDef() {
 
 TVarType TagOfKind(TBoneFieldKind kind) {
   switch (kind) {
-    case TBoneFieldKind::Integer: return TVarType::Integer;
-    case TBoneFieldKind::Int64: return TVarType::Int64;
-    case TBoneFieldKind::Money: return TVarType::Currency;
-    case TBoneFieldKind::Float: return TVarType::Double;
-    case TBoneFieldKind::Bool: return TVarType::Boolean;
-    case TBoneFieldKind::DateTime: return TVarType::Date;
-    default: return TVarType::String;
+    case TBoneFieldKind::Integer:
+      return TVarType::Integer;
+    case TBoneFieldKind::Int64:
+      return TVarType::Int64;
+    case TBoneFieldKind::Money:
+      return TVarType::Currency;
+    case TBoneFieldKind::Float:
+      return TVarType::Double;
+    case TBoneFieldKind::Bool:
+      return TVarType::Boolean;
+    case TBoneFieldKind::DateTime:
+      return TVarType::Date;
+    default:
+      return TVarType::String;
   }
 }
 
@@ -77,8 +84,10 @@ bool CanHoldAs(const TVariant& value, TBoneFieldKind kind, bool allowNull) {
   if (value.IsNull()) return allowNull;
   switch (kind) {
     case TBoneFieldKind::String:
-    case TBoneFieldKind::TextBlob: return true;
-    case TBoneFieldKind::Unknow: return false;
+    case TBoneFieldKind::TextBlob:
+      return true;
+    case TBoneFieldKind::Unknow:
+      return false;
     case TBoneFieldKind::DateTime: {
       if (value.Type() == TVarType::Date) return true;
       const std::string text = value.ToText();
@@ -87,17 +96,34 @@ bool CanHoldAs(const TVariant& value, TBoneFieldKind kind, bool allowNull) {
       // other text is let through and reads as the default.
       return !TryTextToTime(text, dt) || TryTextToDateTime(text, dt);
     }
-    default: break;
+    default:
+      break;
   }
   if (value.Type() == TagOfKind(kind)) return true;
   const std::string text = value.ToText();
   switch (kind) {
-    case TBoneFieldKind::Integer: { std::int32_t v; return TryTextToInt32(text, v); }
-    case TBoneFieldKind::Int64: { std::int64_t v; return TryTextToInt64(text, v); }
-    case TBoneFieldKind::Money: { TCurrency v; return TryTextToCurrency(text, v); }
-    case TBoneFieldKind::Float: { double v; return TryTextToDouble(text, v); }
-    case TBoneFieldKind::Bool: { bool v; return TryTextToBool(text, v); }
-    default: return false;
+    case TBoneFieldKind::Integer: {
+      std::int32_t v;
+      return TryTextToInt32(text, v);
+    }
+    case TBoneFieldKind::Int64: {
+      std::int64_t v;
+      return TryTextToInt64(text, v);
+    }
+    case TBoneFieldKind::Money: {
+      TCurrency v;
+      return TryTextToCurrency(text, v);
+    }
+    case TBoneFieldKind::Float: {
+      double v;
+      return TryTextToDouble(text, v);
+    }
+    case TBoneFieldKind::Bool: {
+      bool v;
+      return TryTextToBool(text, v);
+    }
+    default:
+      return false;
   }
 }
 
@@ -220,7 +246,9 @@ const TVariant* TBoneField::InternEditValue(const TVariant& value) {
 
 TBoneField::TBoneField(TBoneFieldList* owner) : TBoneBase(owner), Def_(DefaultDef()) {}
 
-TBoneFieldList* TBoneField::FieldList() const { return static_cast<TBoneFieldList*>(Owner()); }
+TBoneFieldList* TBoneField::FieldList() const {
+  return static_cast<TBoneFieldList*>(Owner());
+}
 
 void TBoneField::Define(const std::string& fieldName, const std::string& displayName,
                         const std::string& paramName, std::int32_t size, bool allowNull,
@@ -311,7 +339,8 @@ TVariant TBoneField::ConvertToKind(const TVariant& held) const {
       if (!TryTextToDateTime(text, v) && !TryTextToDateTime(defaultText, v)) v = 0;
       return TVariant::Date(v);
     }
-    default: return TVariant::String({});
+    default:
+      return TVariant::String({});
   }
 }
 

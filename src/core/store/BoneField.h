@@ -18,8 +18,15 @@ class TStreamReader;
 class TStreamWriter;
 
 enum class TBoneFieldKind : std::uint8_t {
-  String = 0, TextBlob = 1, Integer = 2, Int64 = 3, Money = 4, Float = 5, Bool = 6,
-  DateTime = 7, Unknow = 8
+  String = 0,
+  TextBlob = 1,
+  Integer = 2,
+  Int64 = 3,
+  Money = 4,
+  Float = 5,
+  Bool = 6,
+  DateTime = 7,
+  Unknow = 8
 };
 
 const char* FieldKindName(TBoneFieldKind kind);
@@ -46,8 +53,8 @@ struct TFieldDef {
 // the reader's check that a stored column is the one it expects.
 struct TFieldDefNode {
   TFieldDef Def;
-  std::string Head;  // record items 1 to 9
-  std::string Tail;  // record items 12 to 21
+  std::string Head;      // record items 1 to 9
+  std::string Tail;      // record items 12 to 21
   TVariant DefaultText;  // the default's text, for reading Null slots
 };
 

@@ -118,7 +118,8 @@ void TBoneFieldList::ReadFrom(TStreamReader& reader) {
     // Rows have a dozen columns, where a scan is quickest; a list with very
     // many columns is looked up by name so that reading stays linear.
     if (Count() > kScanLimit && byName.empty()) {
-      for (int k = 0; k < Count(); ++k) byName[&Fields_[static_cast<std::size_t>(k)].FieldName()].push_back(k);
+      for (int k = 0; k < Count(); ++k)
+        byName[&Fields_[static_cast<std::size_t>(k)].FieldName()].push_back(k);
     }
     ReadField(reader, i, byName.empty() ? nullptr : &byName);
   }

@@ -6,7 +6,9 @@
 namespace tf {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || (c > 0 && c < ' '); }
+bool IsBlank(char c) {
+  return c == ' ' || (c > 0 && c < ' ');
+}
 
 // Rounds digits/10^drop half to even. Returns false on overflow.
 bool ScaleDigits(const std::string& digits, int exponent10, bool negative, std::int64_t& out) {
@@ -14,7 +16,8 @@ bool ScaleDigits(const std::string& digits, int exponent10, bool negative, std::
   // and we want value * 10^4.
   const int shift = exponent10 + 4;
   unsigned __int128 acc = 0;
-  const unsigned __int128 limit = static_cast<unsigned __int128>(std::numeric_limits<std::int64_t>::max()) + 1;
+  const unsigned __int128 limit =
+      static_cast<unsigned __int128>(std::numeric_limits<std::int64_t>::max()) + 1;
   std::size_t keep = digits.size();
   if (shift < 0) {
     const std::size_t drop = static_cast<std::size_t>(-shift);

@@ -205,7 +205,9 @@ int RemoveStaleTemporaries(const std::string& path) {
   return removed;
 }
 
-std::string DeflateContent(std::string_view content) { return TBlockDeflater::Deflate(content); }
+std::string DeflateContent(std::string_view content) {
+  return TBlockDeflater::Deflate(content);
+}
 
 TInflateSource::TInflateSource(std::string_view compressed)
     : Harvest_(TBlockHarvest::Enabled() ? std::make_unique<TBlockHarvest>(compressed) : nullptr) {
@@ -215,7 +217,9 @@ TInflateSource::TInflateSource(std::string_view compressed)
   Begin_ = Stream_.next_in;
 }
 
-TInflateSource::~TInflateSource() { inflateEnd(&Stream_); }
+TInflateSource::~TInflateSource() {
+  inflateEnd(&Stream_);
+}
 
 std::size_t TInflateSource::Read(std::uint8_t* buffer, std::size_t max) {
   if (Finished_ || max == 0) return 0;
@@ -234,8 +238,8 @@ std::size_t TInflateSource::Read(std::uint8_t* buffer, std::size_t max) {
       if (Harvest_) Harvest_->Finish();
       break;
     }
-    if (result == Z_BUF_ERROR || (result == Z_OK && Stream_.avail_in == 0 &&
-                                  Stream_.avail_out != 0)) {
+    if (result == Z_BUF_ERROR ||
+        (result == Z_OK && Stream_.avail_in == 0 && Stream_.avail_out != 0)) {
       throw EStoreError("Decompression error: the data ends before the compressed stream does");
     }
     if (result != Z_OK) {

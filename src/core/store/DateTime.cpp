@@ -39,7 +39,9 @@ const char* const kMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
 
 }  // namespace
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int year, int month) {
   static const int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -54,9 +56,8 @@ bool IsValidDate(int year, int month, int day) {
 
 bool TryEncodeDate(int year, int month, int day, TDateTime& out) {
   if (!IsValidDate(year, month, day)) return false;
-  out = static_cast<double>(DaysFromCivil(year, static_cast<unsigned>(month),
-                                          static_cast<unsigned>(day)) -
-                            kEpochOffset);
+  out = static_cast<double>(
+      DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) - kEpochOffset);
   return true;
 }
 
@@ -71,7 +72,9 @@ TDateTime EncodeTime(int hour, int minute, int second, int msec) {
 }
 
 // Dates outside years 1 to 9999 (or no number at all) decode as day 0.
-static bool InRange(TDateTime date) { return date >= -693594.0 && date < 2958466.0; }
+static bool InRange(TDateTime date) {
+  return date >= -693594.0 && date < 2958466.0;
+}
 
 void DecodeDate(TDateTime date, int& year, int& month, int& day) {
   if (!InRange(date)) date = 0;
@@ -90,7 +93,9 @@ void DecodeTime(TDateTime date, int& hour, int& minute, int& second, int& msec) 
   msec = static_cast<int>(ms % 1000);
 }
 
-TDateTime DateOf(TDateTime date) { return std::trunc(date); }
+TDateTime DateOf(TDateTime date) {
+  return std::trunc(date);
+}
 
 TDateTime StartOfMonth(TDateTime date) {
   int y, m, d;
@@ -139,6 +144,8 @@ TDateTime Now() {
          EncodeTime(local.tm_hour, local.tm_min, local.tm_sec);
 }
 
-TDateTime Today() { return DateOf(Now()); }
+TDateTime Today() {
+  return DateOf(Now());
+}
 
 }  // namespace tf

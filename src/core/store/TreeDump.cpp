@@ -8,7 +8,11 @@ namespace {
 // Length of the valid UTF-8 sequence at `i`, 0 when there is none.
 std::size_t Utf8Length(const std::string& s, std::size_t i) {
   const unsigned char c = static_cast<unsigned char>(s[i]);
-  std::size_t len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+  std::size_t len = c < 0x80           ? 1
+                    : (c >> 5) == 0x6  ? 2
+                    : (c >> 4) == 0xE  ? 3
+                    : (c >> 3) == 0x1E ? 4
+                                       : 0;
   if (len == 0 || i + len > s.size()) return 0;
   for (std::size_t k = 1; k < len; ++k)
     if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return 0;

@@ -116,8 +116,8 @@ double ExtendedToDouble(const std::uint8_t in[10]) {
   // value = mantissa * 2^(e - 63), mantissa normalised so bit 63 is set.
   int e = (biased == 0 ? 1 : biased) - 16383;
   while ((mantissa & (1ULL << 63)) == 0) mantissa <<= 1, --e;
-  int shift = 11;                       // 64 bits down to 53
-  if (e < -1022) shift += -1022 - e;    // subnormal result
+  int shift = 11;                     // 64 bits down to 53
+  if (e < -1022) shift += -1022 - e;  // subnormal result
   if (shift > 64) return make(0);
   std::uint64_t kept = shift == 64 ? 0 : mantissa >> shift;
   const std::uint64_t rest = shift == 64 ? mantissa : mantissa & ((1ULL << shift) - 1);
@@ -190,14 +190,22 @@ void TStreamWriter::WriteText(std::string_view text) {
 
 void TStreamWriter::WriteVariant(const TVariant& value) {
   switch (value.Type()) {
-    case TVarType::Empty: Out_.push_back(static_cast<char>(vt::Nil)); return;
-    case TVarType::Null: Out_.push_back(static_cast<char>(vt::Null)); return;
-    case TVarType::Boolean: WriteBool(value.BoolValue()); return;
+    case TVarType::Empty:
+      Out_.push_back(static_cast<char>(vt::Nil));
+      return;
+    case TVarType::Null:
+      Out_.push_back(static_cast<char>(vt::Null));
+      return;
+    case TVarType::Boolean:
+      WriteBool(value.BoolValue());
+      return;
     case TVarType::ShortInt:
     case TVarType::Byte:
     case TVarType::SmallInt:
     case TVarType::Word:
-    case TVarType::Integer: WriteInteger(value.IntValue()); return;
+    case TVarType::Integer:
+      WriteInteger(value.IntValue());
+      return;
     case TVarType::LongWord:
     case TVarType::Int64:
       if (value.IntValue() >= INT32_MIN && value.IntValue() <= INT32_MAX) {
@@ -234,7 +242,9 @@ void TStreamWriter::WriteVariant(const TVariant& value) {
       WriteLE(bits, 8);
       return;
     }
-    case TVarType::String: WriteText(value.Text()); return;
+    case TVarType::String:
+      WriteText(value.Text());
+      return;
     case TVarType::WideString:
       if (IsAscii(value.Text())) {
         WriteText(value.Text());
@@ -257,7 +267,9 @@ std::size_t TMemorySource::Read(std::uint8_t* buffer, std::size_t max) {
 
 TStreamReader::TStreamReader(TByteSource& source) : Source_(source), Window_(kWindow) {}
 
-void TStreamReader::Fail(const char* what) { throw EReadError(what); }
+void TStreamReader::Fail(const char* what) {
+  throw EReadError(what);
+}
 
 bool TStreamReader::Ensure(std::size_t count) {
   if (End_ - Pos_ >= count) return true;
@@ -311,14 +323,20 @@ void TStreamReader::ReadBytes(std::string& out, std::size_t count) {
   }
 }
 
-bool TStreamReader::ReadBool() { return ReadByte() == vt::True; }
+bool TStreamReader::ReadBool() {
+  return ReadByte() == vt::True;
+}
 
 std::int32_t TStreamReader::ReadInteger() {
   switch (ReadByte()) {
-    case vt::Int8: return static_cast<std::int8_t>(ReadLE(1));
-    case vt::Int16: return static_cast<std::int16_t>(ReadLE(2));
-    case vt::Int32: return static_cast<std::int32_t>(ReadLE(4));
-    default: Fail("Invalid property value");
+    case vt::Int8:
+      return static_cast<std::int8_t>(ReadLE(1));
+    case vt::Int16:
+      return static_cast<std::int16_t>(ReadLE(2));
+    case vt::Int32:
+      return static_cast<std::int32_t>(ReadLE(4));
+    default:
+      Fail("Invalid property value");
   }
 }
 
@@ -332,7 +350,9 @@ void TStreamReader::ReadText(std::string& out) {
       if (!IsAscii(out)) out = Windows1252ToUtf8(out);
       return;
     }
-    case vt::UTF8String: ReadBytes(out, ReadLength()); return;
+    case vt::UTF8String:
+      ReadBytes(out, ReadLength());
+      return;
     case vt::WString: {
       const std::uint32_t count = ReadLength();
       std::string raw;
@@ -345,7 +365,8 @@ void TStreamReader::ReadText(std::string& out) {
       out = Utf16ToUtf8(units);
       return;
     }
-    default: Fail("Invalid property value");
+    default:
+      Fail("Invalid property value");
   }
 }
 
@@ -360,22 +381,34 @@ TVariant TStreamReader::ReadVariant() {
   const std::uint8_t type = Window_[Pos_];
   switch (type) {
     case vt::String:
-    case vt::LString: return TVariant::String(ReadText());
+    case vt::LString:
+      return TVariant::String(ReadText());
     case vt::UTF8String:
-    case vt::WString: return TVariant::WideString(ReadText());
-    default: break;
+    case vt::WString:
+      return TVariant::WideString(ReadText());
+    default:
+      break;
   }
   ++Pos_;
   switch (type) {
-    case vt::Null: return TVariant::Null();
-    case vt::Nil: return TVariant::Empty();
-    case vt::Int8: return TVariant::ShortInt(static_cast<std::int8_t>(ReadLE(1)));
-    case vt::Int16: return TVariant::SmallInt(static_cast<std::int16_t>(ReadLE(2)));
-    case vt::Int32: return TVariant::Integer(static_cast<std::int32_t>(ReadLE(4)));
-    case vt::Int64: return TVariant::Int64(static_cast<std::int64_t>(ReadLE(8)));
-    case vt::False: return TVariant::Bool(false);
-    case vt::True: return TVariant::Bool(true);
-    case vt::Currency: return TVariant::Currency(TCurrency{static_cast<std::int64_t>(ReadLE(8))});
+    case vt::Null:
+      return TVariant::Null();
+    case vt::Nil:
+      return TVariant::Empty();
+    case vt::Int8:
+      return TVariant::ShortInt(static_cast<std::int8_t>(ReadLE(1)));
+    case vt::Int16:
+      return TVariant::SmallInt(static_cast<std::int16_t>(ReadLE(2)));
+    case vt::Int32:
+      return TVariant::Integer(static_cast<std::int32_t>(ReadLE(4)));
+    case vt::Int64:
+      return TVariant::Int64(static_cast<std::int64_t>(ReadLE(8)));
+    case vt::False:
+      return TVariant::Bool(false);
+    case vt::True:
+      return TVariant::Bool(true);
+    case vt::Currency:
+      return TVariant::Currency(TCurrency{static_cast<std::int64_t>(ReadLE(8))});
     case vt::Extended: {
       if (!Ensure(10)) Fail("Stream read error");
       const double d = ExtendedToDouble(Window_.data() + Pos_);
@@ -394,7 +427,8 @@ TVariant TStreamReader::ReadVariant() {
       std::memcpy(&d, &bits, 8);
       return TVariant::Date(d);
     }
-    default: Fail("Invalid property value");
+    default:
+      Fail("Invalid property value");
   }
 }
 
@@ -405,6 +439,8 @@ bool TStreamReader::TryConsume(std::string_view bytes) {
   return true;
 }
 
-bool TStreamReader::AtEnd() { return !Ensure(1); }
+bool TStreamReader::AtEnd() {
+  return !Ensure(1);
+}
 
 }  // namespace tf

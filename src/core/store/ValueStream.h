@@ -16,8 +16,8 @@ namespace tf {
 namespace vt {
 constexpr std::uint8_t Null = 0x00, Int8 = 0x02, Int16 = 0x03, Int32 = 0x04, Extended = 0x05,
                        String = 0x06, False = 0x08, True = 0x09, LString = 0x0C, Nil = 0x0D,
-                       Single = 0x0F, Currency = 0x10, Date = 0x11, WString = 0x12,
-                       Int64 = 0x13, UTF8String = 0x14;
+                       Single = 0x0F, Currency = 0x10, Date = 0x11, WString = 0x12, Int64 = 0x13,
+                       UTF8String = 0x14;
 }
 
 // x87 80-bit extended real, exact in both directions for every double.

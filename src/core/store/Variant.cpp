@@ -8,7 +8,9 @@
 namespace tf {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || (c > 0 && c < ' '); }
+bool IsBlank(char c) {
+  return c == ' ' || (c > 0 && c < ' ');
+}
 
 std::string_view Trim(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -40,10 +42,14 @@ bool ParseInteger(std::string_view text, __int128& out) {
   for (; i < text.size(); ++i) {
     const char c = text[i];
     int digit;
-    if (c >= '0' && c <= '9') digit = c - '0';
-    else if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-    else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-    else return false;
+    if (c >= '0' && c <= '9')
+      digit = c - '0';
+    else if (base == 16 && c >= 'a' && c <= 'f')
+      digit = c - 'a' + 10;
+    else if (base == 16 && c >= 'A' && c <= 'F')
+      digit = c - 'A' + 10;
+    else
+      return false;
     value = value * base + digit;
     if (value > (static_cast<__int128>(1) << 66)) return false;
   }
@@ -100,7 +106,9 @@ TVariant TVariant::Int(TVarType type, std::int64_t value) {
   return v;
 }
 
-TVariant TVariant::Bool(bool value) { return Int(TVarType::Boolean, value ? 1 : 0); }
+TVariant TVariant::Bool(bool value) {
+  return Int(TVarType::Boolean, value ? 1 : 0);
+}
 
 TVariant TVariant::Single(float value) {
   TVariant v(TVarType::Single);
@@ -139,21 +147,28 @@ bool TVariant::IsInteger() const {
 std::string TVariant::ToText() const {
   switch (Type_) {
     case TVarType::Empty:
-    case TVarType::Null: return {};
-    case TVarType::Boolean: return Int_ ? "True" : "False";
+    case TVarType::Null:
+      return {};
+    case TVarType::Boolean:
+      return Int_ ? "True" : "False";
     case TVarType::ShortInt:
     case TVarType::Byte:
     case TVarType::SmallInt:
     case TVarType::Word:
     case TVarType::Integer:
     case TVarType::LongWord:
-    case TVarType::Int64: return std::to_string(Int_);
+    case TVarType::Int64:
+      return std::to_string(Int_);
     case TVarType::Single:
-    case TVarType::Double: return FloatToText(Float_);
-    case TVarType::Currency: return CurrencyToText(TCurrency{Int_});
-    case TVarType::Date: return DateTimeToText(Float_);
+    case TVarType::Double:
+      return FloatToText(Float_);
+    case TVarType::Currency:
+      return CurrencyToText(TCurrency{Int_});
+    case TVarType::Date:
+      return DateTimeToText(Float_);
     case TVarType::String:
-    case TVarType::WideString: return Text_;
+    case TVarType::WideString:
+      return Text_;
   }
   return {};
 }
@@ -162,13 +177,17 @@ bool operator==(const TVariant& a, const TVariant& b) {
   if (a.Type_ != b.Type_) return false;
   switch (a.Type_) {
     case TVarType::Empty:
-    case TVarType::Null: return true;
+    case TVarType::Null:
+      return true;
     case TVarType::Single:
     case TVarType::Double:
-    case TVarType::Date: return std::memcmp(&a.Float_, &b.Float_, sizeof a.Float_) == 0;
+    case TVarType::Date:
+      return std::memcmp(&a.Float_, &b.Float_, sizeof a.Float_) == 0;
     case TVarType::String:
-    case TVarType::WideString: return a.Text_ == b.Text_;
-    default: return a.Int_ == b.Int_;
+    case TVarType::WideString:
+      return a.Text_ == b.Text_;
+    default:
+      return a.Int_ == b.Int_;
   }
 }
 
@@ -233,7 +252,9 @@ bool TryTextToBool(std::string_view text, bool& out) {
   return true;
 }
 
-bool TryTextToTime(std::string_view text, TDateTime& out) { return ParseTimePart(Trim(text), out); }
+bool TryTextToTime(std::string_view text, TDateTime& out) {
+  return ParseTimePart(Trim(text), out);
+}
 
 bool TryTextToDateTime(std::string_view text, TDateTime& out) {
   text = Trim(text);

@@ -12,8 +12,22 @@
 namespace tf {
 
 enum class TVarType : std::uint8_t {
-  Empty, Null, Boolean, ShortInt, Byte, SmallInt, Word, Integer, LongWord, Int64,
-  Single, Double, Currency, Date, String, WideString
+  Empty,
+  Null,
+  Boolean,
+  ShortInt,
+  Byte,
+  SmallInt,
+  Word,
+  Integer,
+  LongWord,
+  Int64,
+  Single,
+  Double,
+  Currency,
+  Date,
+  String,
+  WideString
 };
 
 class TVariant {

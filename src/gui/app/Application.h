@@ -3,10 +3,9 @@
 // instead of letting it end the program.
 #pragma once
 
+#include <QApplication>
 #include <functional>
 #include <string>
-
-#include <QApplication>
 
 namespace tf {
 

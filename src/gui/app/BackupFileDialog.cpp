@@ -20,7 +20,9 @@ QStringList Filters() {
   return filters;
 }
 
-bool FolderExists(const QString& path) { return QFileInfo(path).absoluteDir().exists(); }
+bool FolderExists(const QString& path) {
+  return QFileInfo(path).absoluteDir().exists();
+}
 
 }  // namespace
 
@@ -45,8 +47,8 @@ int TBackupFileDialog::SelectedFileType() const {
 
 void TBackupFileDialog::ProposeNameFor(const QString& filter) {
   const qsizetype index = Filters().indexOf(filter);
-  const int type = index < 0 ? kBackupDataFile
-                             : BackupFileTypes()[static_cast<std::size_t>(index)].Number;
+  const int type =
+      index < 0 ? kBackupDataFile : BackupFileTypes()[static_cast<std::size_t>(index)].Number;
   selectFile(QString::fromStdString(ProposedBackupName(type, Today())));
 }
 

@@ -3,10 +3,9 @@
 // (today's date for a data file, "All Accounts Here" for OFX).
 #pragma once
 
+#include <QFileDialog>
 #include <optional>
 #include <string>
-
-#include <QFileDialog>
 
 namespace tf {
 

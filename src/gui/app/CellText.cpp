@@ -9,14 +9,26 @@ namespace {
 Qt::Alignment AlignmentOf(THorizontalAlign horizontal, TVerticalAlign vertical) {
   Qt::Alignment flags;
   switch (horizontal) {
-    case THorizontalAlign::Left: flags = Qt::AlignLeft; break;
-    case THorizontalAlign::Right: flags = Qt::AlignRight; break;
-    case THorizontalAlign::Centre: flags = Qt::AlignHCenter; break;
+    case THorizontalAlign::Left:
+      flags = Qt::AlignLeft;
+      break;
+    case THorizontalAlign::Right:
+      flags = Qt::AlignRight;
+      break;
+    case THorizontalAlign::Centre:
+      flags = Qt::AlignHCenter;
+      break;
   }
   switch (vertical) {
-    case TVerticalAlign::Top: flags |= Qt::AlignTop; break;
-    case TVerticalAlign::Centre: flags |= Qt::AlignVCenter; break;
-    case TVerticalAlign::Bottom: flags |= Qt::AlignBottom; break;
+    case TVerticalAlign::Top:
+      flags |= Qt::AlignTop;
+      break;
+    case TVerticalAlign::Centre:
+      flags |= Qt::AlignVCenter;
+      break;
+    case TVerticalAlign::Bottom:
+      flags |= Qt::AlignBottom;
+      break;
   }
   return flags;
 }

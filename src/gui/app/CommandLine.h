@@ -2,10 +2,9 @@
 // as older associations start it, names the data file to open.
 #pragma once
 
+#include <QStringList>
 #include <string>
 #include <vector>
-
-#include <QStringList>
 
 namespace tf {
 

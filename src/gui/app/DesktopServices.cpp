@@ -17,7 +17,9 @@ bool IsAddress(const QString& target) {
   return scheme.match(target).hasMatch() && !QFileInfo::exists(target);
 }
 
-QByteArray Encoded(const QString& text) { return QUrl::toPercentEncoding(text); }
+QByteArray Encoded(const QString& text) {
+  return QUrl::toPercentEncoding(text);
+}
 
 QString WithCrLf(QString text) {
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -29,8 +31,8 @@ QString WithCrLf(QString text) {
 }  // namespace
 
 void OpenDocument(const QString& target) {
-  const QUrl url = IsAddress(target) ? QUrl(target)
-                                     : QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath());
+  const QUrl url =
+      IsAddress(target) ? QUrl(target) : QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath());
   QDesktopServices::openUrl(url);
 }
 

@@ -3,10 +3,9 @@
 // (file version and trace log); the user goes on or closes the program down.
 #pragma once
 
+#include <QString>
 #include <functional>
 #include <string>
-
-#include <QString>
 
 namespace tf {
 

@@ -4,11 +4,15 @@
 #include <QWidget>
 
 // The images live in a static library, so they are registered by hand.
-static void InitShellResources() { Q_INIT_RESOURCE(gui_app); }
+static void InitShellResources() {
+  Q_INIT_RESOURCE(gui_app);
+}
 
 namespace tf {
 
-QFont FormFont() { return QFont(QStringLiteral("Arial"), 8); }
+QFont FormFont() {
+  return QFont(QStringLiteral("Arial"), 8);
+}
 
 void ApplyFormLook(QWidget& form) {
   form.setFont(FormFont());

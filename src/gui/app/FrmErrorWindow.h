@@ -3,9 +3,8 @@
 // an offer to mail it, and the choice to go on or to close the program down.
 #pragma once
 
-#include <functional>
-
 #include <QDialog>
+#include <functional>
 
 class QCheckBox;
 class QLabel;

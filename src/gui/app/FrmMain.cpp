@@ -115,8 +115,8 @@ void TfrmMain::BuildTabStrip() {
     tcMain->addTab(QString::fromLatin1(caption));
   btnPassword = new QPushButton(QIcon(QStringLiteral(":/tallyfold/images/lock.png")),
                                 QStringLiteral("Setup Password"), pnlTabStrip);
-  btnMoreSettings =
-      new QPushButton(QIcon(QStringLiteral(":/tallyfold/images/settings.png")), QString(), pnlTabStrip);
+  btnMoreSettings = new QPushButton(QIcon(QStringLiteral(":/tallyfold/images/settings.png")),
+                                    QString(), pnlTabStrip);
   btnMoreSettings->setToolTip(QStringLiteral("Settings"));
   btnMoreSettings->setFixedWidth(btnMoreSettings->sizeHint().height() + 4);
   auto* strip = new QHBoxLayout(pnlTabStrip);
@@ -139,8 +139,8 @@ void TfrmMain::AddPageShortcuts() {
     const int count = tcMain->count();
     tcMain->setCurrentIndex((tcMain->currentIndex() + by + count) % count);
   };
-  for (const QKeySequence& key : {QKeySequence(Qt::CTRL | Qt::Key_Tab),
-                                  QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
+  for (const QKeySequence& key :
+       {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
     connect(new QShortcut(key, this), &QShortcut::activated, this, [step] { step(1); });
   for (const QKeySequence& key : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
                                   QKeySequence(Qt::CTRL | Qt::Key_PageUp)})

@@ -4,12 +4,11 @@
 // settings buttons.
 #pragma once
 
+#include <QWidget>
 #include <array>
 #include <functional>
 #include <string>
 #include <vector>
-
-#include <QWidget>
 
 #include "gui/app/MainPages.h"
 

@@ -51,7 +51,9 @@ TfrmPasswordPrompt::TfrmPasswordPrompt(const QString& initial, QWidget* parent)
   edtPassword->selectAll();
 }
 
-QString TfrmPasswordPrompt::Entry() const { return edtPassword->text(); }
+QString TfrmPasswordPrompt::Entry() const {
+  return edtPassword->text();
+}
 
 std::optional<std::string> TfrmPasswordPrompt::Ask(QWidget* parent, const std::string& initial) {
   TfrmPasswordPrompt prompt(QString::fromStdString(initial), parent);

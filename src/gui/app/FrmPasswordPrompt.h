@@ -2,10 +2,9 @@
 // "Setup Password": one masked edit box, "Ok" and "Cancel".
 #pragma once
 
+#include <QDialog>
 #include <optional>
 #include <string>
-
-#include <QDialog>
 
 class QLabel;
 class QLineEdit;

@@ -44,9 +44,13 @@ QColor TextColour(const QModelIndex& index) {
 
 }  // namespace
 
-QFont GridFont() { return QFont(QString::fromLatin1(GridFontName()), GridFontSize()); }
+QFont GridFont() {
+  return QFont(QString::fromLatin1(GridFontName()), GridFontSize());
+}
 
-QColor ToQColor(unsigned rgb) { return QColor::fromRgb(static_cast<QRgb>(rgb | 0xFF000000u)); }
+QColor ToQColor(unsigned rgb) {
+  return QColor::fromRgb(static_cast<QRgb>(rgb | 0xFF000000u));
+}
 
 TGridDelegate::TGridDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
 
@@ -76,9 +80,8 @@ void TGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
   painter->setFont(CellFont(index));
   painter->setPen(TextColour(index));
   const QVariant alignment = index.data(Qt::TextAlignmentRole);
-  const Qt::Alignment align = alignment.isValid()
-                                  ? Qt::Alignment(alignment.toInt())
-                                  : Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter);
+  const Qt::Alignment align = alignment.isValid() ? Qt::Alignment(alignment.toInt())
+                                                  : Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter);
   const QRect textRect = option.rect.adjusted(kTextInset, 0, -kTextInset, 0);
   DrawCellText(*painter, index.data(Qt::DisplayRole).toString(), textRect, HorizontalOf(align),
                VerticalOf(align), WordWrap_);

@@ -33,7 +33,9 @@ void FillAccountCombo(QComboBox& box, const TBone& table, const TRowFilter& filt
   if (clear) box.setCurrentIndex(-1);
 }
 
-TBone* SelectedRow(const QComboBox& box) { return RowOfItem(box, box.currentIndex()); }
+TBone* SelectedRow(const QComboBox& box) {
+  return RowOfItem(box, box.currentIndex());
+}
 
 std::string SelectedRowId(const QComboBox& box) {
   const TBone* row = SelectedRow(box);

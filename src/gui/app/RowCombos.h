@@ -2,11 +2,10 @@
 // carries its row, so the choice is read back as the row or its key.
 #pragma once
 
+#include <QString>
 #include <functional>
 #include <string>
 #include <typeinfo>
-
-#include <QString>
 
 class QComboBox;
 

@@ -1,8 +1,7 @@
 #include "gui/app/SaveScheduler.h"
 
-#include <algorithm>
-
 #include <QTimer>
+#include <algorithm>
 
 #include "app/Global.h"
 

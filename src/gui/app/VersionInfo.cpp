@@ -11,8 +11,12 @@ TVersionInfo::TVersionInfo()
       InternalName_(QStringLiteral("tallyfold")),
       FileDescription_(QStringLiteral("Tallyfold personal finance manager")) {}
 
-QString TVersionInfo::HomePage() { return QStringLiteral(TALLYFOLD_HOME_PAGE); }
+QString TVersionInfo::HomePage() {
+  return QStringLiteral(TALLYFOLD_HOME_PAGE);
+}
 
-QString TVersionInfo::SupportAddress() { return QStringLiteral(TALLYFOLD_SUPPORT_ADDRESS); }
+QString TVersionInfo::SupportAddress() {
+  return QStringLiteral(TALLYFOLD_SUPPORT_ADDRESS);
+}
 
 }  // namespace tf

@@ -17,7 +17,6 @@ void SaveWindowPlacement(const QWidget& window, TPreferenceStore& store,
 // Takes the stored values that fit the work area of the screen they point
 // at (or of the window's own screen) and moves and sizes the window in one
 // step; nothing happens while it is minimised or maximised.
-void RestoreWindowPlacement(QWidget& window, TPreferenceStore& store,
-                            const std::string& className);
+void RestoreWindowPlacement(QWidget& window, TPreferenceStore& store, const std::string& className);
 
 }  // namespace tf

@@ -1,8 +1,7 @@
 #include "gui/workspace/AccountsGridDelegate.h"
 
-#include <exception>
-
 #include <QPainter>
+#include <exception>
 
 #include "app/Global.h"
 #include "gui/app/CellText.h"

@@ -41,7 +41,8 @@ int TAccountsGridModel::columnCount(const QModelIndex& parent) const {
 QVariant TAccountsGridModel::BalanceData(const TAccount& account, int role) const {
   const TCurrency balance = account.FieldAt(TAccount::fBalance)->AsCurrency();
   switch (role) {
-    case Qt::DisplayRole: return QString::fromStdString(Global_.FormatAmount(balance));
+    case Qt::DisplayRole:
+      return QString::fromStdString(Global_.FormatAmount(balance));
     case Qt::ForegroundRole:
       return QBrush(ToQColor(balance.Raw >= 0 ? PositiveColor() : NegativeColor()));
     case Qt::FontRole: {
@@ -49,8 +50,10 @@ QVariant TAccountsGridModel::BalanceData(const TAccount& account, int role) cons
       font.setBold(true);
       return font;
     }
-    case Qt::TextAlignmentRole: return int(Qt::AlignRight | Qt::AlignBottom);
-    default: return {};
+    case Qt::TextAlignmentRole:
+      return int(Qt::AlignRight | Qt::AlignBottom);
+    default:
+      return {};
   }
 }
 

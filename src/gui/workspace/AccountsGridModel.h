@@ -3,9 +3,8 @@
 // empty list still shows one empty row.
 #pragma once
 
-#include <vector>
-
 #include <QAbstractTableModel>
+#include <vector>
 
 namespace tf {
 

@@ -53,8 +53,8 @@ void TColourCombo::paintEvent(QPaintEvent*) {
   option.currentText.clear();
   painter.drawComplexControl(QStyle::CC_ComboBox, option);
   if (currentIndex() < 0) return;
-  const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                              QStyle::SC_ComboBoxEditField, this);
+  const QRect field =
+      style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
   PaintSwatch(painter, field.adjusted(1, 2, -1, -2), ColourOfItem(currentText()));
 }
 

@@ -22,7 +22,8 @@ void SetDialogFrame(QDialog& dialog, const QString& caption) {
 }
 
 void CentreOnScreen(QWidget& dialog) {
-  const QScreen* screen = dialog.screen() != nullptr ? dialog.screen() : QApplication::primaryScreen();
+  const QScreen* screen =
+      dialog.screen() != nullptr ? dialog.screen() : QApplication::primaryScreen();
   if (screen == nullptr) return;
   QRect frame = dialog.frameGeometry();
   frame.moveCenter(screen->availableGeometry().center());
@@ -31,7 +32,8 @@ void CentreOnScreen(QWidget& dialog) {
 
 void TintInvalid(QWidget& field, bool invalid) {
   QWidget* target = &field;
-  if (auto* combo = qobject_cast<QComboBox*>(&field); combo != nullptr && combo->lineEdit() != nullptr)
+  if (auto* combo = qobject_cast<QComboBox*>(&field);
+      combo != nullptr && combo->lineEdit() != nullptr)
     target = combo->lineEdit();
   QPalette palette = target->palette();
   palette.setColor(QPalette::Base, invalid ? QColor(0xFF, 0xEA, 0xEA)

@@ -51,7 +51,8 @@ void TfrmAccountEdit::BuildControls() {
   edAccountName = new QLineEdit(this);
   lbAccountType = NewLabel(QStringLiteral("Account Type :"), this, true);
   edAccountType = new QComboBox(this);
-  for (const std::string& type : AccountTypeItems()) edAccountType->addItem(QString::fromStdString(type));
+  for (const std::string& type : AccountTypeItems())
+    edAccountType->addItem(QString::fromStdString(type));
   lblCurrentBalance = NewLabel(QStringLiteral("Current Balance :"), this);
   edtCurrentBalance = new TAmountEdit(this);
   btnCurrentBalanceHelp = new QToolButton(this);
@@ -66,7 +67,8 @@ void TfrmAccountEdit::BuildControls() {
   edNotes->setTabChangesFocus(true);
   lblColour = NewLabel(QStringLiteral("Account Colour :"), this);
   cbxColours = new TColourCombo(this);
-  for (const std::string& colour : AccountColourItems()) cbxColours->addItem(QString::fromStdString(colour));
+  for (const std::string& colour : AccountColourItems())
+    cbxColours->addItem(QString::fromStdString(colour));
   btnOk = new QPushButton(QStringLiteral("Ok"), this);
   btnOk->setDefault(true);
   btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
@@ -94,14 +96,15 @@ void TfrmAccountEdit::BuildLayout() {
   edAccountName->setMinimumWidth(280);
   edNotes->setFixedHeight(90);
   setFixedSize(sizeHint().expandedTo(QSize(420, 0)));
-  QWidget* order[] = {edAccountName, edAccountType, edtCurrentBalance, edNotes, cbxColours, btnOk, btnCancel};
+  QWidget* order[] = {edAccountName, edAccountType, edtCurrentBalance, edNotes,
+                      cbxColours,    btnOk,         btnCancel};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void TfrmAccountEdit::LoadAccount() {
   edAccountName->setText(FieldText(Account_, TAccount::fAccountName));
-  edAccountType->setCurrentIndex(
-      edAccountType->findText(FieldText(Account_, TAccount::fAccountType), Qt::MatchExactly | Qt::MatchCaseSensitive));
+  edAccountType->setCurrentIndex(edAccountType->findText(
+      FieldText(Account_, TAccount::fAccountType), Qt::MatchExactly | Qt::MatchCaseSensitive));
   LoadedBalance_ = Global_.FormatAmount(Account_.FieldAt(TAccount::fBalance)->AsCurrency());
   edtCurrentBalance->setText(QString::fromStdString(LoadedBalance_));
   edNotes->setPlainText(FieldText(Account_, TAccount::fNotes));
@@ -127,11 +130,13 @@ void TfrmAccountEdit::btnCurrentBalanceHelpClick() {
 void TfrmAccountEdit::StoreAccount() {
   const TCurrency starting =
       StartingBalanceAfterEdit(Account_, LoadedBalance_, edtCurrentBalance->text().toStdString());
-  Account_.FieldAt(TAccount::fAccountName)->SetValue(TVariant::String(edAccountName->text().toStdString()));
+  Account_.FieldAt(TAccount::fAccountName)
+      ->SetValue(TVariant::String(edAccountName->text().toStdString()));
   Account_.FieldAt(TAccount::fAccountType)
       ->SetValue(TVariant::String(edAccountType->currentText().toStdString()));
   Account_.FieldAt(TAccount::fStartingBalance)->SetValue(TVariant::Currency(starting));
-  Account_.FieldAt(TAccount::fNotes)->SetValue(TVariant::String(edNotes->toPlainText().toStdString()));
+  Account_.FieldAt(TAccount::fNotes)
+      ->SetValue(TVariant::String(edNotes->toPlainText().toStdString()));
   const int colour = cbxColours->currentIndex() < 0 ? 0 : cbxColours->currentText().toInt();
   Account_.ListFieldAt(TAccount::lfAccountColour)->SetValue(TVariant::Integer(colour));
 }

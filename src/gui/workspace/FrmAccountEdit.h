@@ -4,9 +4,8 @@
 // arrives at it.
 #pragma once
 
-#include <string>
-
 #include <QDialog>
+#include <string>
 
 class QComboBox;
 class QLabel;

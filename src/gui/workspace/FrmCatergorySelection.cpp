@@ -38,10 +38,12 @@ TfrmCatergorySelection::TfrmCatergorySelection(TGlobal& global, QWidget* parent)
   lbCategory = NewLabel(QStringLiteral("Category :"), this);
   edCategory = NewCombo(this);
   cbxSubCategory = NewCombo(this);
-  rgpTransType = NewRadioGroup(QStringLiteral("Budget Type"),
-                               {QStringLiteral("Income"), QStringLiteral("Expenses")}, BudgetTypes, this);
+  rgpTransType =
+      NewRadioGroup(QStringLiteral("Budget Type"),
+                    {QStringLiteral("Income"), QStringLiteral("Expenses")}, BudgetTypes, this);
   lblCategoryExists = NewLabel(
-      QStringLiteral("The category already exists in the budget, select a different category"), this);
+      QStringLiteral("The category already exists in the budget, select a different category"),
+      this);
   lblCategoryExists->setStyleSheet(QStringLiteral("color: red;"));
   lblCategoryExists->hide();
   btnOk = new QPushButton(QStringLiteral("Ok"), this);
@@ -72,7 +74,8 @@ TfrmCatergorySelection::TfrmCatergorySelection(TGlobal& global, QWidget* parent)
 }
 
 void TfrmCatergorySelection::edCategoryChange() {
-  FillSubCategoryCombo(edCategory->currentText().toStdString(), *cbxSubCategory, Global_.Categories);
+  FillSubCategoryCombo(edCategory->currentText().toStdString(), *cbxSubCategory,
+                       Global_.Categories);
   Validate();
 }
 

@@ -3,10 +3,9 @@
 // the month already has a line for that category.
 #pragma once
 
+#include <QDialog>
 #include <string>
 #include <vector>
-
-#include <QDialog>
 
 class QButtonGroup;
 class QComboBox;

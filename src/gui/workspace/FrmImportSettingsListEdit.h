@@ -3,9 +3,8 @@
 // deletes are saved at once; closing rebuilds the category list.
 #pragma once
 
-#include <string>
-
 #include <QDialog>
+#include <string>
 
 class QLineEdit;
 class QMenu;
@@ -23,8 +22,8 @@ class TfrmImportSettingsListEdit : public QDialog {
   Q_OBJECT
 
  public:
-  TfrmImportSettingsListEdit(TGlobal& global, TImportSettings& table, const TWorkspaceDialogs& dialogs,
-                             QWidget* parent = nullptr);
+  TfrmImportSettingsListEdit(TGlobal& global, TImportSettings& table,
+                             const TWorkspaceDialogs& dialogs, QWidget* parent = nullptr);
 
   std::string PatternFilterText() const;
   TImportSettings* SelectedPattern() const;

@@ -19,7 +19,6 @@
 #include "gui/app/WorkspaceDialogs.h"
 #include "gui/workspace/DialogLook.h"
 #include "gui/workspace/ImportPreviewModel.h"
-#include "gui/app/WorkspaceDialogs.h"
 #include "import/CSVParser.h"
 #include "import/StatementCheck.h"
 #include "import/StatementFormats.h"

@@ -33,8 +33,9 @@ THelpPanel::THelpPanel(QWidget* parent) : QFrame(parent) {
   lblWelcome->setAlignment(Qt::AlignCenter);
   lblWelcome->setStyleSheet(QStringLiteral("color: #0080C0;"));
   lblTips = AddTip(QStringLiteral("Some quick tips"));
-  lblhelp3 = AddTip(QStringLiteral(
-      "1) Click on the \"Add Account\" and create your first account like credit card, saving etc."));
+  lblhelp3 =
+      AddTip(QStringLiteral("1) Click on the \"Add Account\" and create your first account like "
+                            "credit card, saving etc."));
   lblHelp1 = AddTip(QStringLiteral(
       "2) Once you have an account you can add transactions and import your bank statements."));
   lblHelp2 = AddTip(QStringLiteral("3) I hope the rest will come clear as you use it"));

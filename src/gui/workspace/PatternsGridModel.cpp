@@ -43,10 +43,12 @@ QVariant TPatternsGridModel::data(const QModelIndex& index, int role) const {
   switch (index.column()) {
     case colPattern:
       return QString::fromStdString(pattern->FieldAt(TImportSettings::fMatchValue)->AsString());
-    case colRecognition: return QString::fromStdString(PatternRecognitionText(*pattern, Root_));
+    case colRecognition:
+      return QString::fromStdString(PatternRecognitionText(*pattern, Root_));
     case colCategory:
       return QString::fromStdString(pattern->FieldAt(TImportSettings::fCategoryName)->AsString());
-    default: return {};
+    default:
+      return {};
   }
 }
 

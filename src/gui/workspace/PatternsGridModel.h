@@ -2,9 +2,8 @@
 // patterns, read when painted. An empty list still shows one empty row.
 #pragma once
 
-#include <vector>
-
 #include <QAbstractTableModel>
+#include <vector>
 
 namespace tf {
 

@@ -4,15 +4,15 @@
 
 #include "app/Global.h"
 #include "gui/app/RowCombos.h"
+#include "gui/app/WorkspaceDialogs.h"
 #include "gui/workspace/FrmCsvMapping.h"
 #include "gui/workspace/FrmStatementImport.h"
-#include "gui/app/WorkspaceDialogs.h"
+#include "import/CsvProfiles.h"
 #include "import/ProfileCSVParser.h"
 #include "import/StatementCheck.h"
 #include "import/StatementFile.h"
 #include "import/StatementImport.h"
 #include "model/Account.h"
-#include "import/CsvProfiles.h"
 
 namespace tf {
 namespace {

@@ -8,15 +8,14 @@
 #include "gui/app/WorkspaceDialogs.h"
 #include "gui/workspace/FrmStatementImport.h"
 #include "gui/workspace/ProfileImportCommand.h"
-#include "gui/app/WorkspaceDialogs.h"
 #include "import/CSVParser.h"
+#include "import/CsvProfiles.h"
+#include "import/ProfileCSVParser.h"
 #include "import/StatementCheck.h"
 #include "import/StatementFile.h"
 #include "import/StatementFileError.h"
 #include "import/StatementFormats.h"
-#include "import/ProfileCSVParser.h"
 #include "import/StatementRecognition.h"
-#include "import/CsvProfiles.h"
 
 namespace tf {
 namespace {
@@ -68,9 +67,8 @@ bool ImportStatement(QWidget* parent, TGlobal& global, TAccount* selectedAccount
   }
   std::string recognition;
   bool fitsProfile = false;
-  const int format =
-      RecognisedFormat(fileName, chosenFormat, LoadCsvProfiles(global.Accounts), recognition,
-                       fitsProfile);
+  const int format = RecognisedFormat(fileName, chosenFormat, LoadCsvProfiles(global.Accounts),
+                                      recognition, fitsProfile);
   // A saved mapping fits: the mapping dialog opens on it.
   if (fitsProfile) return ImportWithProfile(parent, global, selectedAccount, dialogs, fileName);
   global.SetImportFileIndex(format);

@@ -1,10 +1,9 @@
 #include "gui/workspace/TransactionIcons.h"
 
-#include <array>
-#include <functional>
-
 #include <QPainter>
 #include <QPainterPath>
+#include <array>
+#include <functional>
 
 #include "gui/app/FormLook.h"
 #include "model/Transactions.h"
@@ -61,18 +60,22 @@ QPixmap Lock() {
 
 int TransactionImageOfType(int type) {
   switch (type) {
-    case ttIncome: return imgIncome;
-    case ttTransfer: return imgTransfer;
-    case ttDeposit: return imgDeposit;
-    default: return imgExpense;
+    case ttIncome:
+      return imgIncome;
+    case ttTransfer:
+      return imgTransfer;
+    case ttDeposit:
+      return imgDeposit;
+    default:
+      return imgExpense;
   }
 }
 
 const QPixmap& TransactionImage(int index) {
-  static const std::array<QPixmap, 5> images = {
-      Badge(QColor(0x2E, 0x9E, 0x3E), UpArrow), Badge(QColor(0x2F, 0x6F, 0xC8), RightArrow),
-      Badge(QColor(0x7E, 0x4F, 0xB8), IntoTray), Badge(QColor(0xD0, 0x3A, 0x2F), DownArrow),
-      Lock()};
+  static const std::array<QPixmap, 5> images = {Badge(QColor(0x2E, 0x9E, 0x3E), UpArrow),
+                                                Badge(QColor(0x2F, 0x6F, 0xC8), RightArrow),
+                                                Badge(QColor(0x7E, 0x4F, 0xB8), IntoTray),
+                                                Badge(QColor(0xD0, 0x3A, 0x2F), DownArrow), Lock()};
   return images.at(static_cast<std::size_t>(index < 0 || index > 4 ? imgExpense : index));
 }
 

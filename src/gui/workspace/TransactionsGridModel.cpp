@@ -45,7 +45,8 @@ TTransactions* TTransactionsGridModel::TransactionAt(int row) const {
 
 int TTransactionsGridModel::RowOfId(const std::string& id) const {
   for (int row = 0; row < TransactionCount(); ++row)
-    if (Rows_[static_cast<std::size_t>(row)]->FieldAt(TTransactions::fTransactionID)->AsString() == id)
+    if (Rows_[static_cast<std::size_t>(row)]->FieldAt(TTransactions::fTransactionID)->AsString() ==
+        id)
       return row;
   return -1;
 }
@@ -64,14 +65,20 @@ int TTransactionsGridModel::columnCount(const QModelIndex& parent) const {
 
 QVariant TTransactionsGridModel::DisplayData(const TTransactions& row, int column) const {
   switch (column) {
-    case colDate: return TextOf(row, TTransactions::fDate);
-    case colDescription: return TextOf(row, TTransactions::fDescription);
-    case colCategory: return TextOf(row, TTransactions::fCategory);
+    case colDate:
+      return TextOf(row, TTransactions::fDate);
+    case colDescription:
+      return TextOf(row, TTransactions::fDescription);
+    case colCategory:
+      return TextOf(row, TTransactions::fCategory);
     case colAmount:
-      return QString::fromStdString(Global_.FormatAmount(row.FieldAt(TTransactions::fAmount)->AsCurrency()));
+      return QString::fromStdString(
+          Global_.FormatAmount(row.FieldAt(TTransactions::fAmount)->AsCurrency()));
     case colBalance:
-      return QString::fromStdString(Global_.FormatAmount(row.FieldAt(TTransactions::fBalance)->AsCurrency()));
-    default: return {};
+      return QString::fromStdString(
+          Global_.FormatAmount(row.FieldAt(TTransactions::fBalance)->AsCurrency()));
+    default:
+      return {};
   }
 }
 
@@ -91,22 +98,28 @@ QVariant TTransactionsGridModel::data(const QModelIndex& index, int role) const 
   if (row == nullptr) return {};
   const int column = index.column();
   switch (role) {
-    case Qt::DisplayRole: return DisplayData(*row, column);
+    case Qt::DisplayRole:
+      return DisplayData(*row, column);
     case Qt::TextAlignmentRole:
       if (column == colDate) return int(Qt::AlignCenter);
-      if (column == colAmount || column == colBalance) return int(Qt::AlignRight | Qt::AlignVCenter);
+      if (column == colAmount || column == colBalance)
+        return int(Qt::AlignRight | Qt::AlignVCenter);
       return int(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::FontRole:
     case Qt::ForegroundRole:
       if (column == colAmount || column == colBalance) return StyleData(*row, column, role);
       return {};
-    case kImageRole: return TransactionImageOfType(row->GetTransactionType());
-    case kLockedRole: return row->FieldAt(TTransactions::fLockedForAutoMatching)->AsBool();
-    default: return {};
+    case kImageRole:
+      return TransactionImageOfType(row->GetTransactionType());
+    case kLockedRole:
+      return row->FieldAt(TTransactions::fLockedForAutoMatching)->AsBool();
+    default:
+      return {};
   }
 }
 
-QVariant TTransactionsGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant TTransactionsGridModel::headerData(int section, Qt::Orientation orientation,
+                                            int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
   if (section < 0 || section >= kColumnCount) return {};
   return QString::fromLatin1(kHeadings[section]);

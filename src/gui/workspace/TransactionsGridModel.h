@@ -4,9 +4,8 @@
 // empty row.
 #pragma once
 
-#include <vector>
-
 #include <QAbstractTableModel>
+#include <vector>
 
 namespace tf {
 
@@ -17,7 +16,14 @@ class TTransactionsGridModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  enum TColumn : int { colDate = 0, colDescription, colCategory, colAmount, colBalance, kColumnCount };
+  enum TColumn : int {
+    colDate = 0,
+    colDescription,
+    colCategory,
+    colAmount,
+    colBalance,
+    kColumnCount
+  };
   // The type image index (description column) and the lock flag (category column).
   static constexpr int kImageRole = Qt::UserRole + 1;
   static constexpr int kLockedRole = Qt::UserRole + 2;

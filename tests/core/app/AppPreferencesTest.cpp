@@ -10,8 +10,8 @@ namespace {
 
 TEST(ImportFileIndex, FallsBackToFiveUnlessAFormatNumberIsStored) {
   const std::pair<const char*, int> cases[] = {
-      {"1", 1}, {"7", 7}, {"3", 3}, {" 2 ", 2}, {"", 5}, {"abc", 5},
-      {"2.5", 5}, {"3x", 5}, {"0", 5}, {"8", 8}, {"9", 5}, {"-1", 5}, {"99999999999", 5},
+      {"1", 1},  {"7", 7}, {"3", 3}, {" 2 ", 2}, {"", 5},   {"abc", 5},         {"2.5", 5},
+      {"3x", 5}, {"0", 5}, {"8", 8}, {"9", 5},   {"-1", 5}, {"99999999999", 5},
   };
   for (const auto& [stored, expected] : cases) {
     TMemoryPreferenceStore store{{"importfileindex", stored}};
@@ -30,7 +30,8 @@ TEST(ImportFileIndex, IsStoredAsDecimalText) {
 }
 
 TEST(ShowHelp, AnyStoredTextHidesThePanel) {
-  const std::pair<const char*, bool> cases[] = {{"", true}, {"no", false}, {"yes", false}, {" ", false}};
+  const std::pair<const char*, bool> cases[] = {
+      {"", true}, {"no", false}, {"yes", false}, {" ", false}};
   for (const auto& [stored, expected] : cases) {
     TMemoryPreferenceStore store{{"showhelp", stored}};
     EXPECT_EQ(TAppPreferences(store).ShowHelp(), expected) << '"' << stored << '"';

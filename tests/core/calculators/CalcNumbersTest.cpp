@@ -1,8 +1,8 @@
-#include "calculators/CalcNumbers.h"
-
 #include <gtest/gtest.h>
 
 #include <climits>
+
+#include "calculators/CalcNumbers.h"
 
 namespace tf {
 namespace {
@@ -74,8 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TFormatCase{10549.906467601184, ",", ".", "10,549.91"},
                       TFormatCase{879.1588723000987, ",", ".", "879.16"},
                       TFormatCase{0.125, ",", ".", "0.13"},  // halves away from zero
-                      TFormatCase{-0.004, ",", ".", "0.00"},
-                      TFormatCase{0, ",", ".", "0.00"},
+                      TFormatCase{-0.004, ",", ".", "0.00"}, TFormatCase{0, ",", ".", "0.00"},
                       // Beyond the four-decimal range every digit is still written.
                       TFormatCase{1e20, ",", ".", "100,000,000,000,000,000,000.00"},
                       TFormatCase{-2.5e15, ".", ",", "-2.500.000.000.000.000,00"}));

@@ -7,7 +7,8 @@
 namespace tf {
 namespace {
 
-const std::string kGolden = std::string(TALLYFOLD_TEST_DATA) + "/calculators/loan_schedule_10000_10_12.htm";
+const std::string kGolden =
+    std::string(TALLYFOLD_TEST_DATA) + "/calculators/loan_schedule_10000_10_12.htm";
 
 std::size_t Count(const std::string& text, const std::string& part) {
   std::size_t n = 0;

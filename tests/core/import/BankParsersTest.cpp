@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "ImportTestSupport.h"
 #include "import/FNBAdvancedCSVParser.h"
 #include "import/FNBCSVParser.h"
 #include "import/NedbankCheckingParser.h"
 #include "import/StandardCSVParser.h"
-#include "ImportTestSupport.h"
 
 namespace tf::test {
 namespace {

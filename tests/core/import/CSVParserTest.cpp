@@ -82,11 +82,11 @@ TEST(CSVParserAmounts, ConvertsPlainDecimalsExactly) {
   const Case cases[] = {
       {"-150.00", -1500000, "-150.00"},
       {" 1234567.891 ", 12345678910, "1,234,567.89"},
-      {"0.00005", 0, "0.00"},        // half a ten-thousandth rounds to even
+      {"0.00005", 0, "0.00"},  // half a ten-thousandth rounds to even
       {"0.00015", 2, "0.00"},
       {"1e3", 10000000, "1,000.00"},
       {"+.5", 5000, "0.50"},
-      {"1 234.56", 0, "1 234.56"},   // not a number: left as found
+      {"1 234.56", 0, "1 234.56"},  // not a number: left as found
       {"R12.00", 0, "R12.00"},
       {"", 0, ""},
       {"-9999999.9999", 0, "-9999999.9999"},  // the exporters' "failed" marker

@@ -3,9 +3,9 @@
 
 #include <filesystem>
 
+#include "import/CsvProfiles.h"
 #include "model/Account.h"
 #include "model/Budget.h"
-#include "import/CsvProfiles.h"
 #include "model/ImportSettings.h"
 #include "model/Transactions.h"
 #include "store/Bone.h"

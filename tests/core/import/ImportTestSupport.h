@@ -11,7 +11,9 @@
 
 namespace tf {
 
-inline void PrintTo(const TCurrency& value, std::ostream* os) { *os << CurrencyToText(value); }
+inline void PrintTo(const TCurrency& value, std::ostream* os) {
+  *os << CurrencyToText(value);
+}
 
 }  // namespace tf
 

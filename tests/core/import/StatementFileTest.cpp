@@ -1,11 +1,10 @@
-#include "import/StatementFile.h"
-
 #include <gtest/gtest.h>
 
+#include "ImportTestSupport.h"
 #include "import/ABSACSVParser.h"
 #include "import/OFXParser.h"
+#include "import/StatementFile.h"
 #include "import/TextEncoding.h"
-#include "ImportTestSupport.h"
 
 namespace tf::test {
 namespace {
@@ -13,11 +12,7 @@ namespace {
 TEST(StatementFile, SplitsAtLineFeedAndCarriageReturnLineFeed) {
   using Lines = std::vector<std::string>;
   const std::pair<std::string, Lines> cases[] = {
-      {"a\r\nb\nc", {"a", "b", "c"}},
-      {"a\n", {"a"}},
-      {"a\n\n", {"a", ""}},
-      {"\n", {""}},
-      {"", {}},
+      {"a\r\nb\nc", {"a", "b", "c"}}, {"a\n", {"a"}}, {"a\n\n", {"a", ""}}, {"\n", {""}}, {"", {}},
       {"a\rb\r\n", {"a\rb"}},
   };
   for (const auto& [text, expected] : cases) EXPECT_EQ(SplitStatementLines(text), expected);
@@ -26,10 +21,12 @@ TEST(StatementFile, SplitsAtLineFeedAndCarriageReturnLineFeed) {
 TEST(StatementFile, EncodingIsSettledForTheWholeFile) {
   const std::pair<std::string, std::string> cases[] = {
       {"plain", "plain"},
-      {"\xEF\xBB\xBF" "caf\xC3\xA9", "caf\xC3\xA9"},                // BOM dropped
+      {"\xEF\xBB\xBF"
+       "caf\xC3\xA9",
+       "caf\xC3\xA9"},                                             // BOM dropped
       {"caf\xE9 \x80 \x81", "caf\xC3\xA9 \xE2\x82\xAC \xC2\x81"},  // Windows-1252
-      {"\xC3\xA9 then \xE9", "\xC3\x83\xC2\xA9 then \xC3\xA9"},   // one stray byte decides
-      {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},           // a surrogate is no UTF-8
+      {"\xC3\xA9 then \xE9", "\xC3\x83\xC2\xA9 then \xC3\xA9"},    // one stray byte decides
+      {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},            // a surrogate is no UTF-8
   };
   for (const auto& [bytes, expected] : cases) EXPECT_EQ(StatementBytesToUtf8(bytes), expected);
 }
@@ -44,7 +41,9 @@ TEST(StatementFile, Windows1252StatementsKeepTheirAccents) {
   TOFXParser ofx;
   ofx.LoadStatement(Fixture("ofx_windows1252.ofx"));
   ASSERT_EQ(ofx.Lines.size(), 1u);
-  EXPECT_EQ(ofx.Lines[0].Description, "Caf\xC3\xA9 \xC2\xAB" "cr\xC3\xA8me\xC2\xBB");
+  EXPECT_EQ(ofx.Lines[0].Description,
+            "Caf\xC3\xA9 \xC2\xAB"
+            "cr\xC3\xA8me\xC2\xBB");
 }
 
 TEST(StatementFile, ByteOrderMarkIsNotPartOfTheHeading) {

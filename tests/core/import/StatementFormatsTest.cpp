@@ -1,5 +1,3 @@
-#include "import/StatementFormats.h"
-
 #include <gtest/gtest.h>
 
 #include <typeinfo>
@@ -10,6 +8,7 @@
 #include "import/NedbankCheckingParser.h"
 #include "import/OFXParser.h"
 #include "import/StandardCSVParser.h"
+#include "import/StatementFormats.h"
 #include "import/TallyfoldCSVParser.h"
 
 namespace tf::test {
@@ -17,9 +16,9 @@ namespace {
 
 TEST(StatementFormats, FactoryMakesTheParserOfEachFormat) {
   const std::pair<int, const std::type_info*> cases[] = {
-      {1, &typeid(TABSACSVParser)},        {2, &typeid(TNedbankCheckingParser)},
-      {3, &typeid(TFNBCSVParser)},         {4, &typeid(TStandardCSVParser)},
-      {5, &typeid(TOFXParser)},            {6, &typeid(TFNBAdvancedCSVParser)},
+      {1, &typeid(TABSACSVParser)},      {2, &typeid(TNedbankCheckingParser)},
+      {3, &typeid(TFNBCSVParser)},       {4, &typeid(TStandardCSVParser)},
+      {5, &typeid(TOFXParser)},          {6, &typeid(TFNBAdvancedCSVParser)},
       {7, &typeid(TTallyfoldCSVParser)},
   };
   for (const auto& [format, type] : cases) {

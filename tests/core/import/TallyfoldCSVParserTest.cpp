@@ -1,8 +1,7 @@
-#include "import/TallyfoldCSVParser.h"
-
 #include <gtest/gtest.h>
 
 #include "ImportTestSupport.h"
+#include "import/TallyfoldCSVParser.h"
 
 namespace tf::test {
 namespace {
@@ -49,8 +48,9 @@ TEST(TallyfoldCSVParser, FixtureReadsTheExportedLayout) {
   EXPECT_EQ(plain.Amount, Money("-500"));
   EXPECT_EQ(plain.AmountText, "-500");  // texts stay as read
   EXPECT_EQ(plain.Balance, Money("1500.25"));
-  EXPECT_EQ(plain.RawLine,
-            "\"05 Jan 2008\",\"Expense\",\"Groceries\",\"Food\",\"groceries\",\"-500\",\"1500.25\"");
+  EXPECT_EQ(
+      plain.RawLine,
+      "\"05 Jan 2008\",\"Expense\",\"Groceries\",\"Food\",\"groceries\",\"-500\",\"1500.25\"");
 
   const TCSVLineData& comma = parser.Lines[1];
   EXPECT_EQ(comma.Description, "Smith, J refund");
@@ -81,7 +81,7 @@ TEST(TallyfoldCSVParser, AmountsAreReadEvenWithoutADate) {
   EXPECT_EQ(row.Date, 0);
   EXPECT_EQ(row.Amount, Money("25"));
   EXPECT_EQ(row.Balance, Money("-9999999.9999"));  // no failure marker in this layout
-  EXPECT_EQ(row.RawLine.back(), ',');               // the final comma stays in the key
+  EXPECT_EQ(row.RawLine.back(), ',');              // the final comma stays in the key
 }
 
 }  // namespace

@@ -80,9 +80,14 @@ TEST_F(AccountTest, AllCategorySumsAtOnceEqualOneCallPerSelector) {
   AddTransaction(*a, {"11 Jan 2024", -1000, ttExpense, "Food"})->Deleted = true;
   TAccount* b = AddAccount(Root(), "{B}");
   AddTransaction(*b, {"12 Jan 2024", -25, ttExpense, "Food - pets"});
-  const std::vector<std::string> selectors = {"Food",         "Food - groceries", "Salary",
-                                              "Food",         kSelectAllCategories,
-                                              kSelectUncategorised, "Nothing", ""};
+  const std::vector<std::string> selectors = {"Food",
+                                              "Food - groceries",
+                                              "Salary",
+                                              "Food",
+                                              kSelectAllCategories,
+                                              kSelectUncategorised,
+                                              "Nothing",
+                                              ""};
   for (bool mainCategory : {false, true}) {
     for (int month : {0, 1}) {
       const std::vector<TMoneySum> sums =

@@ -43,17 +43,25 @@ TEST_F(ReportAmountTest, UsesTheSystemSeparators) {
   UseSystem(".", ",");
   EXPECT_EQ(FormatReportAmount(-1234.5), "-1.234,50");
   UseSystem("\xC2\xA0", ",");
-  EXPECT_EQ(FormatReportAmount(1234567.891), "1\xC2\xA0" "234\xC2\xA0" "567,89");
+  EXPECT_EQ(FormatReportAmount(1234567.891),
+            "1\xC2\xA0"
+            "234\xC2\xA0"
+            "567,89");
 }
 
 TEST_F(ReportAmountTest, PatternCases) {
   UseSystem(",", ".");
-  const std::pair<double, const char*> cases[] = {
-      {0, "0.00"},          {0.5, "0.50"},           {-80, "-80.00"},
-      {999.999, "1,000.00"}, {0.125, "0.13"},         {-0.125, "-0.13"},  // halves away from zero
-      {-0.004, "0.00"},      {123456789012.34, "123,456,789,012.34"},
-      {1e18, "1,000,000,000,000,000,000.00"}};
-  for (const auto& [amount, expected] : cases) EXPECT_EQ(FormatReportAmount(amount), expected) << amount;
+  const std::pair<double, const char*> cases[] = {{0, "0.00"},
+                                                  {0.5, "0.50"},
+                                                  {-80, "-80.00"},
+                                                  {999.999, "1,000.00"},
+                                                  {0.125, "0.13"},
+                                                  {-0.125, "-0.13"},  // halves away from zero
+                                                  {-0.004, "0.00"},
+                                                  {123456789012.34, "123,456,789,012.34"},
+                                                  {1e18, "1,000,000,000,000,000,000.00"}};
+  for (const auto& [amount, expected] : cases)
+    EXPECT_EQ(FormatReportAmount(amount), expected) << amount;
 }
 
 TEST_F(ReportAmountTest, NotANumberIsRefused) {
@@ -82,7 +90,8 @@ TEST(ReportFileNameTest, AppendsHtmUnlessPresent) {
       {"/home/me/v1.2/Loan Repayment Schedule.htm", "/home/me/v1.2/Loan Repayment Schedule.htm"},
       {"/home/me/v1.htm/report", "/home/me/v1.htm/report.htm"},
   };
-  for (const auto& [chosen, expected] : cases) EXPECT_EQ(ReportFileName(chosen), expected) << chosen;
+  for (const auto& [chosen, expected] : cases)
+    EXPECT_EQ(ReportFileName(chosen), expected) << chosen;
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
-#include "store/BoneField.h"
-
 #include <gtest/gtest.h>
 
+#include "store/BoneField.h"
 #include "store/BoneFieldList.h"
 
 namespace tf {
@@ -55,7 +54,11 @@ TEST_F(FieldFixture, HeldTextThatNoLongerConvertsReadsAsDefault) {
 }
 
 TEST_F(FieldFixture, CanHoldByKind) {
-  struct Case { TBoneFieldKind kind; TVariant value; bool holds; };
+  struct Case {
+    TBoneFieldKind kind;
+    TVariant value;
+    bool holds;
+  };
   const Case cases[] = {
       {TBoneFieldKind::Integer, TVariant::String("42"), true},
       {TBoneFieldKind::Integer, TVariant::String("4.2"), false},
@@ -95,18 +98,21 @@ TEST_F(FieldFixture, LookupByNameIgnoresCaseButAssignValuesDoesNot) {
   EXPECT_EQ(list.FieldByName("accountid "), nullptr);
   TBoneFieldList other;
   TBoneField* lower = other.AddField();
-  lower->Define("accountid", "accountid", "", 0, true, TVariant::String(""), TBoneFieldKind::String);
+  lower->Define("accountid", "accountid", "", 0, true, TVariant::String(""),
+                TBoneFieldKind::String);
   lower->SetValue(TVariant::String("x"));
   list.AssignValues(other);
   EXPECT_EQ(list.FieldByIndex(0)->AsString(), "");
-  lower->Define("AccountID", "AccountID", "", 0, true, TVariant::String(""), TBoneFieldKind::String);
+  lower->Define("AccountID", "AccountID", "", 0, true, TVariant::String(""),
+                TBoneFieldKind::String);
   list.AssignValues(other);
   EXPECT_EQ(list.FieldByIndex(0)->AsString(), "x");
 }
 
 TEST_F(FieldFixture, FormatTextReplacesInFieldOrder) {
   EXPECT_EQ(list.FormatText(""), "");
-  Add("Description", TBoneFieldKind::String, TVariant::String(""))->SetValue(TVariant::String("amount due"));
+  Add("Description", TBoneFieldKind::String, TVariant::String(""))
+      ->SetValue(TVariant::String("amount due"));
   Add("Category", TBoneFieldKind::String, TVariant::String(""))->SetValue(TVariant::String("Food"));
   Add("Amount", TBoneFieldKind::Money)->SetValue(TVariant::Currency(TCurrency{125000}));
   // The description put in first is itself replaced by the later "Amount".

@@ -1,8 +1,7 @@
-#include "store/Bone.h"
-
 #include <gtest/gtest.h>
 
 #include "StoreFixtures.h"
+#include "store/Bone.h"
 #include "store/StoreError.h"
 
 namespace tf {
@@ -19,9 +18,18 @@ void Load(TAccount& root, const std::string& content) {
 TEST(Bone, EmptyRootBeginsAsTheFormatSays) {
   TAccount root;
   const std::string content = Content(root);
-  const std::string begin = std::string("\x06\x07" "Account" "\x06\x00" "\x08\x08\x08" "\x08" "\x08"
-                                        "\x06\x1B" "AccountName ( AccountType )" "\x06\x04" "list",
-                                        2 + 7 + 2 + 5 + 2 + 27 + 2 + 4) +
+  const std::string begin = std::string(
+                                "\x06\x07"
+                                "Account"
+                                "\x06\x00"
+                                "\x08\x08\x08"
+                                "\x08"
+                                "\x08"
+                                "\x06\x1B"
+                                "AccountName ( AccountType )"
+                                "\x06\x04"
+                                "list",
+                                2 + 7 + 2 + 5 + 2 + 27 + 2 + 4) +
                             std::string("\x06\x00\x06\x00\x06\x00\x06\x00\x06\x00", 10) +
                             std::string("\x02\x00", 2);  // no accounts
   EXPECT_EQ(content.substr(0, begin.size()), begin);
@@ -49,7 +57,8 @@ TEST(Bone, FullTreeRoundTripsByteForByte) {
   EXPECT_EQ(back.AccountAt(1)->FieldAt(TAccount::fAccountName)->AsString(), "Caf\xC3\xA9 card");
   EXPECT_EQ(back.ListFieldAt(TAccount::lfPassword)->AsString(), "secret");
   EXPECT_EQ(back.AccountAt(0)->ListFieldAt(TAccount::lfAccountColour)->AsInteger(), 0x00FF8000);
-  EXPECT_EQ(back.PatternTable()->PatternAt(0)->FieldAt(TImportSettings::fMatchType)->AsString(), "|*");
+  EXPECT_EQ(back.PatternTable()->PatternAt(0)->FieldAt(TImportSettings::fMatchType)->AsString(),
+            "|*");
 }
 
 TEST(Bone, ExtraColumnIsKeptAfterTheDefinedOnes) {
@@ -86,7 +95,8 @@ TEST(Bone, MissingColumnReadsAsItsDefault) {
   Load(back, Content(root));
   TTransactions* read = back.AccountAt(0)->TransactionsTable()->TransactionAt(0);
   ASSERT_EQ(read->Fields().Count(), 11);
-  EXPECT_EQ(read->FieldAt(TTransactions::fLockedForAutoMatching)->GetValue(), TVariant::Bool(false));
+  EXPECT_EQ(read->FieldAt(TTransactions::fLockedForAutoMatching)->GetValue(),
+            TVariant::Bool(false));
 }
 
 TEST(Bone, MissingChildTablesAreCompletedInTheirOrder) {
@@ -179,13 +189,14 @@ class TTwice : public TBone {
  public:
   TTwice() : TBone(nullptr, TBoneKind::List) {
     for (int i = 0; i < 2; ++i)
-      Fields().AddField()->Define("X", "X", "", 0, true, TVariant::String(""), TBoneFieldKind::String);
+      Fields().AddField()->Define("X", "X", "", 0, true, TVariant::String(""),
+                                  TBoneFieldKind::String);
   }
 };
 
 TEST(Bone, StoredColumnFillsEveryDefinedColumnOfItsName) {
-  const std::string content =
-      ObjectRecord("Twice", 1, FieldRecord("X", "string", TVariant::String("v"), TVariant::String("")));
+  const std::string content = ObjectRecord(
+      "Twice", 1, FieldRecord("X", "string", TVariant::String("v"), TVariant::String("")));
   TTwice bone;
   TMemorySource source(content);
   bone.LoadFromStream(source);
@@ -243,7 +254,9 @@ TEST(Bone, SortAndCounts) {
   EXPECT_EQ(root.RowCount(), 2);
   EXPECT_EQ(root.AccountAt(0)->TransactionsTable()->LiveRowCount(), 1);
   root.SortRows([](const TBone* a, const TBone* b) {
-    return a->FieldAt(TAccount::fAccountName)->AsString().compare(b->FieldAt(TAccount::fAccountName)->AsString());
+    return a->FieldAt(TAccount::fAccountName)
+        ->AsString()
+        .compare(b->FieldAt(TAccount::fAccountName)->AsString());
   });
   EXPECT_EQ(root.AccountAt(0)->FieldAt(TAccount::fAccountName)->AsString(), "Caf\xC3\xA9 card");
   EXPECT_EQ(root.DisplayText(), " (  )");  // the root's own columns are never filled

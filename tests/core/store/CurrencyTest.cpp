@@ -1,7 +1,6 @@
-#include "store/Currency.h"
-
 #include <gtest/gtest.h>
 
+#include "store/Currency.h"
 #include "store/DateTime.h"
 #include "store/Variant.h"
 
@@ -9,13 +8,17 @@ namespace tf {
 namespace {
 
 TEST(Currency, TextRoundTrip) {
-  struct Case { const char* text; std::int64_t raw; const char* back; };
+  struct Case {
+    const char* text;
+    std::int64_t raw;
+    const char* back;
+  };
   const Case cases[] = {
-      {"12.5", 125000, "12.5"},          {"-12.34", -123400, "-12.34"},
-      {"  7 ", 70000, "7"},              {"0.0001", 1, "0.0001"},
-      {"0.00005", 0, "0"},               {"0.00015", 2, "0.0002"},   // halves to even
-      {"1.5e2", 1500000, "150"},         {"+3.", 30000, "3"},
-      {".25", 2500, "0.25"},             {"922337203685477.5807", INT64_MAX, "922337203685477.5807"},
+      {"12.5", 125000, "12.5"},  {"-12.34", -123400, "-12.34"},
+      {"  7 ", 70000, "7"},      {"0.0001", 1, "0.0001"},
+      {"0.00005", 0, "0"},       {"0.00015", 2, "0.0002"},  // halves to even
+      {"1.5e2", 1500000, "150"}, {"+3.", 30000, "3"},
+      {".25", 2500, "0.25"},     {"922337203685477.5807", INT64_MAX, "922337203685477.5807"},
   };
   for (const Case& c : cases) {
     TCurrency value;
@@ -36,7 +39,7 @@ TEST(Currency, GroupedForm) {
   EXPECT_EQ(FormatCurrencyGrouped(TCurrency{1234567800}, ",", "."), "123,456.78");
   EXPECT_EQ(FormatCurrencyGrouped(TCurrency{-50000}, ",", "."), "-5.00");
   EXPECT_EQ(FormatCurrencyGrouped(TCurrency{1234567800}, " ", ","), "123 456,78");
-  EXPECT_EQ(FormatCurrencyGrouped(TCurrency{125}, ",", "."), "0.01");   // 0.0125 away from zero
+  EXPECT_EQ(FormatCurrencyGrouped(TCurrency{125}, ",", "."), "0.01");  // 0.0125 away from zero
   EXPECT_EQ(FormatCurrencyGrouped(TCurrency{-125}, ",", "."), "-0.01");
 }
 
@@ -52,10 +55,18 @@ TEST(DateTime, DaysSince1899) {
 }
 
 TEST(Variant, FloatText) {
-  struct Case { double value; const char* text; };
-  const Case cases[] = {{0.1, "0.1"}, {-2.5, "-2.5"}, {100, "100"}, {1e15, "1E15"},
-                        {123456789012345, "123456789012345"}, {0.00001, "0.00001"},
-                        {0.000001, "1E-6"}, {1.0 / 3, "0.333333333333333"}};
+  struct Case {
+    double value;
+    const char* text;
+  };
+  const Case cases[] = {{0.1, "0.1"},
+                        {-2.5, "-2.5"},
+                        {100, "100"},
+                        {1e15, "1E15"},
+                        {123456789012345, "123456789012345"},
+                        {0.00001, "0.00001"},
+                        {0.000001, "1E-6"},
+                        {1.0 / 3, "0.333333333333333"}};
   for (const Case& c : cases) EXPECT_EQ(FloatToText(c.value), c.text) << c.value;
   double back;
   ASSERT_TRUE(TryTextToDouble("1E-6", back));

@@ -1,5 +1,3 @@
-#include "store/DataFile.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,6 +7,7 @@
 
 #include "StoreFixtures.h"
 #include "store/BlockDeflater.h"
+#include "store/DataFile.h"
 #include "store/StoreError.h"
 
 namespace tf {
@@ -20,8 +19,9 @@ using namespace tf::testing;
 struct DataFileTest : ::testing::Test {
   fs::path dir;
   void SetUp() override {
-    dir = fs::temp_directory_path() / ("tallyfold-store-" + std::to_string(::getpid()) + "-" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir = fs::temp_directory_path() /
+          ("tallyfold-store-" + std::to_string(::getpid()) + "-" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir);
     fs::create_directories(dir);
   }
@@ -159,7 +159,9 @@ TEST_F(DataFileTest, UncompressedFilesToo) {
   EXPECT_TRUE(SameBytes(Content(back), Content(root)));
 }
 
-std::string Compressed(const std::string& content) { return DeflateContent(content); }
+std::string Compressed(const std::string& content) {
+  return DeflateContent(content);
+}
 
 TEST_F(DataFileTest, DamagedFilesRaiseOneClearError) {
   TAccount root;
@@ -170,8 +172,15 @@ TEST_F(DataFileTest, DamagedFilesRaiseOneClearError) {
   flipped[flipped.size() / 2] ^= 0x55;
   std::string badTrailer = good;
   badTrailer.back() ^= 0x01;
-  const std::string hugeLength = Compressed(std::string("\x0C\xFF\xFF\xFF\x7F" "abc", 8));
-  struct Case { const char* what; std::string bytes; const char* expect; };
+  const std::string hugeLength =
+      Compressed(std::string("\x0C\xFF\xFF\xFF\x7F"
+                             "abc",
+                             8));
+  struct Case {
+    const char* what;
+    std::string bytes;
+    const char* expect;
+  };
   const Case cases[] = {
       {"empty file", "", "Decompression error"},
       {"not zlib", "hello, world", "Decompression error"},
@@ -253,7 +262,7 @@ TEST_F(DataFileTest, SaveReplacesTheOldFileWhole) {
   TAccount back;
   back.LoadFromFile(path, true);
   EXPECT_TRUE(SameBytes(Content(back), Content(root)));
-  struct stat info{};
+  struct stat info {};
   ::stat(path.c_str(), &info);
   EXPECT_EQ(info.st_mode & 0777, 0600u);
 }

@@ -24,7 +24,8 @@ inline void FillSampleTree(TAccount& root) {
   root.ListFieldAt(TAccount::lfCategories)->SetValue(TVariant::String("Food,\"Home - rent\""));
   for (int a = 0; a < 2; ++a) {
     TAccount* account = root.NewAccount();
-    SetText(*account, TAccount::fAccountID, "{0000000" + std::to_string(a) + "-0000-0000-0000-000000000000}");
+    SetText(*account, TAccount::fAccountID,
+            "{0000000" + std::to_string(a) + "-0000-0000-0000-000000000000}");
     SetText(*account, TAccount::fAccountName, a == 0 ? "Cheque" : "Caf\xC3\xA9 card");
     SetText(*account, TAccount::fAccountType, "Current Account");
     account->FieldAt(TAccount::fStartingBalance)->SetValue(TVariant::Currency(TCurrency{1000000}));
@@ -32,7 +33,8 @@ inline void FillSampleTree(TAccount& root) {
     TTransactions* table = account->TransactionsTable();
     for (int t = 0; t < (a == 0 ? 2 : 1); ++t) {
       TTransactions* row = table->NewTransaction();
-      SetText(*row, TTransactions::fTransactionID, "{T" + std::to_string(a) + std::to_string(t) + "}");
+      SetText(*row, TTransactions::fTransactionID,
+              "{T" + std::to_string(a) + std::to_string(t) + "}");
       SetText(*row, TTransactions::fDate, "05 Jan 2008");
       SetText(*row, TTransactions::fDescription, std::string(300, 'x'));
       row->FieldAt(TTransactions::fAmount)->SetValue(TVariant::Currency(TCurrency{-123400}));
@@ -64,9 +66,9 @@ inline ::testing::AssertionResult SameBytes(const std::string& a, const std::str
     }
     return out;
   };
-  return ::testing::AssertionFailure() << "sizes " << a.size() << " and " << b.size()
-                                       << ", first difference at byte " << at << ": "
-                                       << around(a) << "| " << around(b);
+  return ::testing::AssertionFailure()
+         << "sizes " << a.size() << " and " << b.size() << ", first difference at byte " << at
+         << ": " << around(a) << "| " << around(b);
 }
 
 inline std::string Content(const TBone& root) {

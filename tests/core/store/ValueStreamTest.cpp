@@ -1,5 +1,3 @@
-#include "store/ValueStream.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,6 +5,7 @@
 #include <limits>
 
 #include "store/StoreError.h"
+#include "store/ValueStream.h"
 
 namespace tf {
 namespace {
@@ -26,7 +25,10 @@ std::string Written(F&& write) {
 }
 
 TEST(ValueStream, IntegersTakeTheSmallestForm) {
-  struct Case { std::int64_t value; std::string bytes; };
+  struct Case {
+    std::int64_t value;
+    std::string bytes;
+  };
   const Case cases[] = {
       {127, Bytes({0x02, 0x7F})},
       {-128, Bytes({0x02, 0x80})},
@@ -72,8 +74,9 @@ TEST(ValueStream, WideAndCodePageTextReadAsUtf8) {
 }
 
 TEST(ValueStream, MoneyIsTheExactCount) {
-  EXPECT_EQ(Written([](TStreamWriter& w) { w.WriteVariant(TVariant::Currency(TCurrency{-123400})); }),
-            Bytes({0x10, 0xF8, 0x1D, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+  EXPECT_EQ(
+      Written([](TStreamWriter& w) { w.WriteVariant(TVariant::Currency(TCurrency{-123400})); }),
+      Bytes({0x10, 0xF8, 0x1D, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
 }
 
 TEST(ValueStream, ExtendedConvertsExactly) {
@@ -84,7 +87,12 @@ TEST(ValueStream, ExtendedConvertsExactly) {
   DoubleToExtended(-2.5, ext);
   EXPECT_EQ(std::string(reinterpret_cast<char*>(ext), 10),
             Bytes({0, 0, 0, 0, 0, 0, 0, 0xA0, 0x00, 0xC0}));
-  const double values[] = {0.0, -0.0, 0.1, 123456.789, 1e300, -1e-300,
+  const double values[] = {0.0,
+                           -0.0,
+                           0.1,
+                           123456.789,
+                           1e300,
+                           -1e-300,
                            std::numeric_limits<double>::denorm_min(),
                            std::numeric_limits<double>::max(),
                            std::numeric_limits<double>::infinity()};
@@ -106,12 +114,13 @@ TEST(ValueStream, ExtendedConvertsExactly) {
 }
 
 TEST(ValueStream, VariantsReadBackWithTheirTags) {
-  const TVariant values[] = {TVariant::Null(), TVariant::Empty(), TVariant::Bool(true),
-                             TVariant::Integer(-5), TVariant::Double(2.75),
-                             TVariant::Currency(TCurrency{99}), TVariant::Date(39452.5),
-                             TVariant::String("abc")};
-  const TVarType tags[] = {TVarType::Null, TVarType::Empty, TVarType::Boolean, TVarType::ShortInt,
-                           TVarType::Double, TVarType::Currency, TVarType::Date, TVarType::String};
+  const TVariant values[] = {TVariant::Null(),        TVariant::Empty(),
+                             TVariant::Bool(true),    TVariant::Integer(-5),
+                             TVariant::Double(2.75),  TVariant::Currency(TCurrency{99}),
+                             TVariant::Date(39452.5), TVariant::String("abc")};
+  const TVarType tags[] = {TVarType::Null,     TVarType::Empty,  TVarType::Boolean,
+                           TVarType::ShortInt, TVarType::Double, TVarType::Currency,
+                           TVarType::Date,     TVarType::String};
   const std::string bytes = Written([&](TStreamWriter& w) {
     for (const TVariant& v : values) w.WriteVariant(v);
   });
@@ -125,7 +134,11 @@ TEST(ValueStream, VariantsReadBackWithTheirTags) {
 }
 
 TEST(ValueStream, ReadingErrors) {
-  struct Case { std::string bytes; const char* message; int what; };  // 0 integer, 1 text, 2 variant
+  struct Case {
+    std::string bytes;
+    const char* message;
+    int what;
+  };  // 0 integer, 1 text, 2 variant
   const Case cases[] = {
       {Bytes({0x06, 0x00}), "Invalid property value", 0},
       {Bytes({0x02}), "Stream read error", 0},
@@ -139,9 +152,12 @@ TEST(ValueStream, ReadingErrors) {
     TMemorySource source(c.bytes);
     TStreamReader reader(source);
     try {
-      if (c.what == 0) reader.ReadInteger();
-      else if (c.what == 1) reader.ReadText();
-      else reader.ReadVariant();
+      if (c.what == 0)
+        reader.ReadInteger();
+      else if (c.what == 1)
+        reader.ReadText();
+      else
+        reader.ReadVariant();
       ADD_FAILURE() << "no error for case " << &c - cases;
     } catch (const EReadError& error) {
       EXPECT_STREQ(error.what(), c.message);

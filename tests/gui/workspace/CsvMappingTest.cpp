@@ -20,9 +20,9 @@
 #include "gui/workspace/FrmStatementImport.h"
 #include "gui/workspace/ProfileImportCommand.h"
 #include "gui/workspace/StatementImportCommand.h"
+#include "import/CsvProfiles.h"
 #include "import/ProfileCSVParser.h"
 #include "import/StatementFile.h"
-#include "import/CsvProfiles.h"
 
 using namespace tf;
 using namespace tf::test;

@@ -27,7 +27,9 @@ using namespace tf::test;
 
 namespace {
 
-QDate Day(const char* text) { return ToQDate(ParseStatementDate(text)); }
+QDate Day(const char* text) {
+  return ToQDate(ParseStatementDate(text));
+}
 
 QStringList Column(const QTableView& grid, int column) {
   QStringList texts;
@@ -91,7 +93,8 @@ class TransactionViewerTest : public QObject {
     QCOMPARE(viewer->lblTransactionsHeading->text(), QStringLiteral("Transactions"));
     QVERIFY(viewer->lblAccountHeading->font().bold());
     QCOMPARE(viewer->lblAccountHeading->font().pixelSize(), 13);
-    QCOMPARE(viewer->edtTransactionsFilter->placeholderText(), QStringLiteral("filter transactions here"));
+    QCOMPARE(viewer->edtTransactionsFilter->placeholderText(),
+             QStringLiteral("filter transactions here"));
     QCOMPARE(viewer->btnPreviousMonth->toolTip(), QStringLiteral("Previous Month"));
     QCOMPARE(viewer->btnNextMonth->toolTip(), QStringLiteral("Next Month"));
     QCOMPARE(viewer->dtpFrom->displayFormat(), QStringLiteral("dd MMM yyyy"));
@@ -114,9 +117,11 @@ class TransactionViewerTest : public QObject {
     QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Balance"));
     // 1000 - 500 - 84.99 + 85 - 115.49 - 116 + 100.5, the deleted row skipped.
     QCOMPARE(model->index(0, 1).data().toString(), QStringLiteral("369.02"));
-    QCOMPARE(model->index(0, 1).data(Qt::ForegroundRole).value<QBrush>().color(), QColor(0, 0, 255));
+    QCOMPARE(model->index(0, 1).data(Qt::ForegroundRole).value<QBrush>().color(),
+             QColor(0, 0, 255));
     QCOMPARE(model->index(1, 1).data().toString(), QStringLiteral("-50.00"));
-    QCOMPARE(model->index(1, 1).data(Qt::ForegroundRole).value<QBrush>().color(), QColor(255, 0, 0));
+    QCOMPARE(model->index(1, 1).data(Qt::ForegroundRole).value<QBrush>().color(),
+             QColor(255, 0, 0));
     QVERIFY(model->index(1, 1).data(Qt::FontRole).value<QFont>().bold());
     QCOMPARE(viewer->SelectedAccount(), Cheque_);
     QCOMPARE(viewer->grdAccounts->horizontalHeader()->sectionSize(0),
@@ -136,14 +141,28 @@ class TransactionViewerTest : public QObject {
     QCOMPARE(Column(*viewer->grdMain, 1),
              QStringList({"WOOLWORTHS SANDTON", "Salary", "Fuel", "Rent", "Pharmacy"}));
     const QAbstractItemModel* model = viewer->grdMain->model();
-    QCOMPARE(model->index(1, TTransactionsGridModel::colAmount).data().toString(), QStringLiteral("85.00"));
-    QCOMPARE(model->index(1, TTransactionsGridModel::colAmount).data(Qt::ForegroundRole).value<QBrush>().color(),
+    QCOMPARE(model->index(1, TTransactionsGridModel::colAmount).data().toString(),
+             QStringLiteral("85.00"));
+    QCOMPARE(model->index(1, TTransactionsGridModel::colAmount)
+                 .data(Qt::ForegroundRole)
+                 .value<QBrush>()
+                 .color(),
              QColor(0, 0, 255));
     QVERIFY(!model->index(0, TTransactionsGridModel::colAmount).data(Qt::ForegroundRole).isValid());
-    QCOMPARE(model->index(0, TTransactionsGridModel::colBalance).data().toString(), QStringLiteral("415.01"));
-    QCOMPARE(model->index(1, TTransactionsGridModel::colDescription).data(TTransactionsGridModel::kImageRole).toInt(), 0);
-    QCOMPARE(model->index(3, TTransactionsGridModel::colDescription).data(TTransactionsGridModel::kImageRole).toInt(), 1);
-    QCOMPARE(model->index(0, TTransactionsGridModel::colDescription).data(TTransactionsGridModel::kImageRole).toInt(), 3);
+    QCOMPARE(model->index(0, TTransactionsGridModel::colBalance).data().toString(),
+             QStringLiteral("415.01"));
+    QCOMPARE(model->index(1, TTransactionsGridModel::colDescription)
+                 .data(TTransactionsGridModel::kImageRole)
+                 .toInt(),
+             0);
+    QCOMPARE(model->index(3, TTransactionsGridModel::colDescription)
+                 .data(TTransactionsGridModel::kImageRole)
+                 .toInt(),
+             1);
+    QCOMPARE(model->index(0, TTransactionsGridModel::colDescription)
+                 .data(TTransactionsGridModel::kImageRole)
+                 .toInt(),
+             3);
     QCOMPARE(viewer->SelectedTransaction()->FieldAt(TTransactions::fDescription)->AsString(),
              std::string("WOOLWORTHS SANDTON"));
     QCOMPARE(viewer->grdMain->horizontalHeader()->sectionSize(0), 80);
@@ -175,11 +194,13 @@ class TransactionViewerTest : public QObject {
     QTest::addColumn<QStringList>("listed");
     QTest::newRow("text") << "woolw" << QStringList({"WOOLWORTHS SANDTON"});
     QTest::newRow("category") << "PAYCHECK" << QStringList({"Salary"});
-    QTest::newRow("amount near 100") << "100" << QStringList({"WOOLWORTHS SANDTON", "Salary", "Fuel", "Pharmacy"});
+    QTest::newRow("amount near 100")
+        << "100" << QStringList({"WOOLWORTHS SANDTON", "Salary", "Fuel", "Pharmacy"});
     QTest::newRow("uncategorised") << "n/a" << QStringList({"Fuel"});
     QTest::newRow("a day") << "05 mar 2010" << QStringList({"Rent"});
     QTest::newRow("spaces only") << "   "
-                                 << QStringList({"WOOLWORTHS SANDTON", "Salary", "Fuel", "Rent", "Pharmacy"});
+                                 << QStringList({"WOOLWORTHS SANDTON", "Salary", "Fuel", "Rent",
+                                                 "Pharmacy"});
     QTest::newRow("nothing") << "zzz" << QStringList({""});
   }
 
@@ -222,8 +243,9 @@ class TransactionViewerTest : public QObject {
     auto viewer = ShowViewer();
     QTest::mouseClick(viewer->chkIgnoreDates, Qt::LeftButton);
     QVERIFY(viewer->chkIgnoreDates->isChecked());
-    for (QWidget* control : std::initializer_list<QWidget*>{viewer->btnNextMonth, viewer->btnPreviousMonth,
-                                                           viewer->dtpFrom, viewer->lblto, viewer->dtpTo})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{viewer->btnNextMonth, viewer->btnPreviousMonth,
+                                         viewer->dtpFrom, viewer->lblto, viewer->dtpTo})
       QVERIFY(!control->isEnabled());
     QCOMPARE(Column(*viewer->grdMain, 1).size(), 6);
     QVERIFY(Global().Accounts.ListFieldAt(TAccount::lfIgnoreDates)->AsBool());
@@ -304,12 +326,14 @@ class TransactionViewerTest : public QObject {
 
   void openingAnAccountRecalculatesAndSaves() {
     TAccount::Editor() = [](TAccount& account, void*) {
-      account.FieldAt(TAccount::fStartingBalance)->SetValue(TVariant::Currency(TCurrency::FromUnits(0)));
+      account.FieldAt(TAccount::fStartingBalance)
+          ->SetValue(TVariant::Currency(TCurrency::FromUnits(0)));
       return true;
     };
     auto viewer = ShowViewer();
     emit viewer->grdAccounts->doubleClicked(viewer->grdAccounts->model()->index(0, 0));
-    QCOMPARE(viewer->grdAccounts->model()->index(0, 1).data().toString(), QStringLiteral("-630.98"));
+    QCOMPARE(viewer->grdAccounts->model()->index(0, 1).data().toString(),
+             QStringLiteral("-630.98"));
     QVERIFY(QFile::exists(Context_->DataFile()));
   }
 

@@ -39,7 +39,8 @@ struct TDialogScript {
 
 inline TWorkspaceDialogs ScriptedDialogs(std::shared_ptr<TDialogScript> script) {
   TWorkspaceDialogs dialogs;
-  dialogs.AskText = [script](QWidget*, const QString& title, const QString&) -> std::optional<QString> {
+  dialogs.AskText = [script](QWidget*, const QString& title,
+                             const QString&) -> std::optional<QString> {
     script->Asked.push_back(title);
     if (script->TextAnswers.empty()) return std::nullopt;
     std::optional<QString> answer;
@@ -72,10 +73,12 @@ inline TWorkspaceDialogs ScriptedDialogs(std::shared_ptr<TDialogScript> script) 
     answers.pop_front();
     return answer;
   };
-  dialogs.ChooseOpenFile = [script, chooser](QWidget*, const QString&, const QStringList&, int initial) {
+  dialogs.ChooseOpenFile = [script, chooser](QWidget*, const QString&, const QStringList&,
+                                             int initial) {
     return chooser(script->OpenFiles, initial);
   };
-  dialogs.ChooseSaveFile = [script, chooser](QWidget*, const QString&, const QStringList&, int initial) {
+  dialogs.ChooseSaveFile = [script, chooser](QWidget*, const QString&, const QStringList&,
+                                             int initial) {
     return chooser(script->SaveFiles, initial);
   };
   dialogs.Exec = [script](QDialog& dialog) { return script->ExecDialog(dialog); };
@@ -127,8 +130,9 @@ inline TTransactions* AddTransaction(TAccount& account, const std::string& date,
   return row;
 }
 
-inline TImportSettings* AddPattern(const std::string& match, int matchType, const std::string& category,
-                                   const std::string& accountId = "", int type = ttExpense) {
+inline TImportSettings* AddPattern(const std::string& match, int matchType,
+                                   const std::string& category, const std::string& accountId = "",
+                                   int type = ttExpense) {
   TImportSettings* pattern = Global().Accounts.PatternTable()->NewPattern();
   pattern->FieldAt(TImportSettings::fMatchValue)->SetValue(TVariant::String(match));
   pattern->SetMatchType(matchType);
@@ -138,6 +142,8 @@ inline TImportSettings* AddPattern(const std::string& match, int matchType, cons
   return pattern;
 }
 
-inline std::string Text(const TBone& row, int field) { return row.FieldAt(field)->AsString(); }
+inline std::string Text(const TBone& row, int field) {
+  return row.FieldAt(field)->AsString();
+}
 
 }  // namespace tf::test
