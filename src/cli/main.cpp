@@ -34,8 +34,8 @@ const std::map<std::string, TCommand>& Commands() {
       {"dump", {tf::cli::DumpCommand, "dump FILE", "print the whole data file as JSON"}},
       {"import",
        {tf::cli::ImportCommand, "import --format N --account A FILE",
-        "import a bank statement into account A (name or ID); --keep-zero; "
-        "--profile P (a saved CSV mapping) in place of --format"}},
+        "import a bank statement into account A (name or ID); N is 1 to 7 or auto; "
+        "--keep-zero; --profile P (a saved CSV mapping) in place of --format"}},
       {"invest",
        {tf::cli::InvestCommand, "invest --deposit D|--value V",
         "value at maturity, or the deposit for it; --rate R --months N [--monthly]"}},
@@ -44,7 +44,7 @@ const std::map<std::string, TCommand>& Commands() {
         "repayment, total, interest; --start \"DD MMM YYYY\" [OUT] (schedule, HTML)"}},
       {"parse",
        {tf::cli::ParseCommand, "parse --format N FILE",
-        "the rows a statement parser reads, no data file touched"}},
+        "the rows a statement parser reads (N 1 to 7 or auto), no data file touched"}},
       {"profile",
        {tf::cli::ProfileCommand, "profile add|delete NAME",
         "save or delete a CSV column mapping for import --profile"}},
