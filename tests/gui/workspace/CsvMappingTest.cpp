@@ -225,6 +225,21 @@ class CsvMappingTest : public QObject {
     QCOMPARE(Global().GetImportFileIndex(), kOtherBankFilter);
   }
 
+  // The user picks a built-in type out of habit; no built-in layout reads the
+  // file, but a saved mapping does, and the mapping dialog opens on it.
+  void aSavedMappingThatFitsIsOfferedWhateverTypeWasChosen() {
+    StoreCsvProfile(Global().Accounts, Capitec("{B}"));
+    QString offered;
+    AnswerDialogs([&offered](TfrmCsvMapping& m) {
+      offered = m.cbxProfile->currentText();
+      return int(QDialog::Accepted);
+    });
+    Context_->Script->OpenFiles.push_back(TChosenFile{WriteStatement("april.csv", kApril), 5});
+    QVERIFY(ImportStatement(nullptr, Global(), Cheque_, Context_->Dialogs));
+    QCOMPARE(offered, QStringLiteral("Capitec"));
+    QCOMPARE(Rows(*Savings_), 2);
+  }
+
   void cancellingTheMappingImportsNothing() {
     AnswerDialogs([](TfrmCsvMapping&) { return int(QDialog::Rejected); });
     QVERIFY(!Import(WriteStatement("march.csv", kMarch), Cheque_));
