@@ -105,9 +105,10 @@ TEST_F(MonthIndexTest, UnsortedTableRepeatsMonths) {
 TEST(DetachedTreeTest, SumsByVisitingEveryRowAndKeepsNoCategoryList) {
   TAccount root(nullptr, TBoneKind::List);
   TAccount* account = AddAccount(root, "{A}");
-  AddTransaction(*account, {"05 Jan 2024", -10, ttExpense, "Food"});
-  AddTransaction(*account, {"03 Feb 2024", -25, ttExpense, "Food"});
-  AddTransaction(*account, {"20 Jan 2024", -5, ttExpense, "Food"});  // out of order on purpose
+  AddTransaction(*account, {"05 Jan 2024", -10, ttExpense, "Food", "", 0});
+  AddTransaction(*account, {"03 Feb 2024", -25, ttExpense, "Food", "", 0});
+  AddTransaction(*account,
+                 {"20 Jan 2024", -5, ttExpense, "Food", "", 0});  // out of order on purpose
   EXPECT_EQ(root.MonthIndex(), nullptr);
   EXPECT_EQ(root.SumCategory(2024, 1, 0, "Food", false), -15);
   EXPECT_EQ(root.SumCategory(2024, 2, 0, "Food", false), -25);
